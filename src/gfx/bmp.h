@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+#include <vector>
+
+#include "gfx/bitmap.h"
+
+namespace gfx {
+
+// A picture file that cannot be decoded; the message says what is wrong and where.
+class ImageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct BmpImage {
+    Bitmap pixels;      // opaque pixels
+    int bitsPerPixel = 0;
+};
+
+// Reads one uncompressed BMP (1, 8 or 24 bits per pixel, 40-byte info header, bottom-up or
+// top-down) from the start of data. Exactly the size the file header gives is consumed,
+// and *consumed is set to it, so that bitmaps stored back to back can be read in turn.
+// Throws ImageError on any other kind and on truncated or inconsistent data.
+[[nodiscard]] BmpImage ReadBmp(std::span<const std::uint8_t> data, std::size_t* consumed = nullptr);
+
+// Writes 24-bit (colours) or 1-bit (black and white: a pixel is white unless it is pure
+// black) BMP files, bottom-up.
+[[nodiscard]] std::vector<std::uint8_t> WriteBmp24(const Bitmap& image);
+[[nodiscard]] std::vector<std::uint8_t> WriteBmp1(const Bitmap& image);
+
+}  // namespace gfx
