@@ -16,6 +16,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The largest pictures the codecs accept: a side of at most kMaxImageSide pixels and at
+// most kMaxImagePixels in all, so that a hostile header cannot ask for gigabytes.
+inline constexpr int kMaxImageSide = 16384;
+inline constexpr std::int64_t kMaxImagePixels = std::int64_t{1} << 26;
+
 struct BmpImage {
     Bitmap pixels;      // opaque pixels
     int bitsPerPixel = 0;
