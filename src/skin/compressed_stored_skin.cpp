@@ -1,0 +1,18 @@
+#include "skin/compressed_stored_skin.h"
+
+#include "skin/skin_builder.h"
+#include "skin/skn_file.h"
+
+namespace skin {
+
+void TspCompressedStoredSkin::LoadFromCompressedFile(const std::filesystem::path& path) {
+    data_ = ReadSknFile(path);
+    CompressedFileName = path.filename().string();
+}
+
+void TspCompressedStoredSkin::LoadFromSkinFile(const std::filesystem::path& definition) {
+    data_ = BuildCompressedSkin(definition);
+    FileName = definition.filename().string();
+}
+
+}  // namespace skin
