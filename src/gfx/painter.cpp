@@ -1,0 +1,236 @@
+#include "gfx/painter.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+namespace gfx {
+
+namespace {
+
+// Rounds v / 255 to nearest; 255 is odd, so there is never an exact half to break.
+[[nodiscard]] constexpr int Div255(int v) { return (v + 127) / 255; }
+
+// Straight-alpha "over": src with coverage alpha (0..255) onto dst.
+[[nodiscard]] Pixel Over(Pixel src, Pixel dst, int alpha) {
+    if (alpha >= 255) return src | 0xFF000000u;
+    if (alpha <= 0) return dst;
+    const int inv = 255 - alpha;
+    const int r = Div255(PixelR(src) * alpha + PixelR(dst) * inv);
+    const int g = Div255(PixelG(src) * alpha + PixelG(dst) * inv);
+    const int b = Div255(PixelB(src) * alpha + PixelB(dst) * inv);
+    const int a = alpha + Div255(PixelA(dst) * inv);
+    return MakePixel(r, g, b, a);
+}
+
+// The source index of destination index i when n source pixels cover m destination
+// pixels: floor((i + 0.5) * n / m), the centre of each destination pixel sampled.
+[[nodiscard]] int NearestSource(int i, int n, int m) {
+    return static_cast<int>((static_cast<long long>(2 * i + 1) * n) / (2LL * m));
+}
+
+// Calls put(x, pixel) for each destination pixel of row y between x0 and x1 whose nearest
+// source pixel lies inside src; deviceDst is the whole destination in device space.
+template <typename PutFn>
+void StretchSpans(const Bitmap& src, const Rect& srcRect, const Rect& deviceDst, int y, int x0, int x1,
+                         PutFn&& put) {
+    const int sy = srcRect.top + NearestSource(y - deviceDst.top, srcRect.height(), deviceDst.height());
+    if (sy < 0 || sy >= src.height()) return;
+    const Pixel* srcRow = src.row(sy);
+    for (int x = x0; x < x1; ++x) {
+        const int sx = srcRect.left + NearestSource(x - deviceDst.left, srcRect.width(), deviceDst.width());
+        if (sx >= 0 && sx < src.width()) put(x, srcRow[sx]);
+    }
+}
+
+}  // namespace
+
+Painter::Painter(Bitmap& target) : target_(&target) { state_.push_back({Point{}, target.rect(), Region{}, false}); }
+
+void Painter::Save() { state_.push_back(state_.back()); }
+
+void Painter::Restore() {
+    // The first state belongs to the painter itself; an unmatched Restore leaves it.
+    if (state_.size() > 1) state_.pop_back();
+}
+
+void Painter::Translate(Point d) { state_.back().translation = state_.back().translation + d; }
+
+void Painter::ClipRect(const Rect& r) {
+    State& s = state_.back();
+    s.clip.intersect(r.translated(s.translation));
+    if (s.hasRegion) s.clipRegion = s.clipRegion.Intersected(s.clip);
+}
+
+void Painter::ClipRegion(const Region& region) {
+    State& s = state_.back();
+    Region device = region.Translated(s.translation).Intersected(s.clip);
+    s.clipRegion = s.hasRegion ? s.clipRegion.Intersected(device) : std::move(device);
+    s.hasRegion = true;
+}
+
+Rect Painter::ClipBounds() const {
+    const State& s = state_.back();
+    Rect bounds = s.hasRegion ? s.clipRegion.Bounds().intersected(s.clip) : s.clip;
+    if (bounds.empty()) return {};
+    return bounds.translated(Point{} - s.translation);
+}
+
+template <typename SpanFn>
+void Painter::ForEachClippedSpan(const Rect& deviceRect, SpanFn&& span) const {
+    const State& s = state_.back();
+    const Rect r = deviceRect.intersected(s.clip);
+    if (r.empty()) return;
+    if (!s.hasRegion) {
+        for (int y = r.top; y < r.bottom; ++y) span(y, r.left, r.right);
+        return;
+    }
+    for (const Rect& part : s.clipRegion.Rects()) {
+        if (part.top >= r.bottom) break;
+        const Rect piece = part.intersected(r);
+        if (piece.empty()) continue;
+        for (int y = piece.top; y < piece.bottom; ++y) span(y, piece.left, piece.right);
+    }
+}
+
+void Painter::FillRect(const Rect& r, Pixel c) {
+    ForEachClippedSpan(r.translated(Translation()),
+                       [&](int y, int x0, int x1) { std::fill_n(target_->row(y) + x0, x1 - x0, c); });
+}
+
+void Painter::SetPixel(Point p, Pixel c) { FillRect(Rect::from_size(p, {1, 1}), c); }
+
+void Painter::FrameRect(const Rect& r, Pixel c) {
+    if (r.empty()) return;
+    FillRect({r.left, r.top, r.right, r.top + 1}, c);
+    FillRect({r.left, r.bottom - 1, r.right, r.bottom}, c);
+    FillRect({r.left, r.top + 1, r.left + 1, r.bottom - 1}, c);
+    FillRect({r.right - 1, r.top + 1, r.right, r.bottom - 1}, c);
+}
+
+void Painter::Frame3D(const Rect& r, Pixel topLeft, Pixel bottomRight) {
+    if (r.empty()) return;
+    // The classic raised look: the top-right corner belongs to the shadow, the
+    // bottom-left corner to the light edge.
+    FillRect({r.left, r.top, r.right - 1, r.top + 1}, topLeft);
+    FillRect({r.left, r.top + 1, r.left + 1, r.bottom}, topLeft);
+    FillRect({r.right - 1, r.top, r.right, r.bottom}, bottomRight);
+    FillRect({r.left + 1, r.bottom - 1, r.right - 1, r.bottom}, bottomRight);
+}
+
+void Painter::DrawFocusRect(const Rect& r) {
+    if (r.empty()) return;
+    // Each outline pixel is visited once, so drawing the outline twice removes it again.
+    // The dots sit where (x + y) is even counted from the rectangle's corner, whatever the
+    // translation.
+    const Point t = Translation();
+    auto invertDots = [&](const Rect& line) {
+        ForEachClippedSpan(line.translated(t), [&](int y, int x0, int x1) {
+            Pixel* row = target_->row(y);
+            const int localY = y - t.y - r.top;
+            for (int x = x0; x < x1; ++x) {
+                if (((x - t.x - r.left) + localY) % 2 == 0) row[x] ^= 0x00FFFFFFu;
+            }
+        });
+    };
+    invertDots({r.left, r.top, r.right, r.top + 1});
+    if (r.height() > 1) invertDots({r.left, r.bottom - 1, r.right, r.bottom});
+    invertDots({r.left, r.top + 1, r.left + 1, r.bottom - 1});
+    if (r.width() > 1) invertDots({r.right - 1, r.top + 1, r.right, r.bottom - 1});
+}
+
+void Painter::DrawLine(Point a, Point b, Pixel c) {
+    if (a == b) return;
+    if (a.y == b.y) {
+        FillRect({std::min(a.x, b.x + 1), a.y, std::max(a.x + 1, b.x), a.y + 1}, c);
+        return;
+    }
+    if (a.x == b.x) {
+        FillRect({a.x, std::min(a.y, b.y + 1), a.x + 1, std::max(a.y + 1, b.y)}, c);
+        return;
+    }
+    // Bresenham from a towards b; the loop stops before b is plotted.
+    const int dx = std::abs(b.x - a.x);
+    const int dy = -std::abs(b.y - a.y);
+    const int sx = a.x < b.x ? 1 : -1;
+    const int sy = a.y < b.y ? 1 : -1;
+    int err = dx + dy;
+    Point p = a;
+    while (p != b) {
+        SetPixel(p, c);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            p.x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            p.y += sy;
+        }
+    }
+}
+
+void Painter::Copy(const Bitmap& src, const Rect& srcRect, Point dst) {
+    const Rect from = srcRect.intersected(src.rect());
+    if (from.empty()) return;
+    // Where the source part lands in device space, and the shift back to the source.
+    const Point origin = dst + (from.top_left() - srcRect.top_left()) + Translation();
+    const Point toSource = from.top_left() - origin;
+    ForEachClippedSpan(Rect::from_size(origin, from.size()), [&](int y, int x0, int x1) {
+        std::memcpy(target_->row(y) + x0, src.row(y + toSource.y) + x0 + toSource.x,
+                    static_cast<std::size_t>(x1 - x0) * sizeof(Pixel));
+    });
+}
+
+void Painter::Stretch(const Bitmap& src, const Rect& srcRect, const Rect& dstRect) {
+    if (srcRect.empty() || dstRect.empty()) return;
+    if (srcRect.size() == dstRect.size()) {
+        Copy(src, srcRect, dstRect.top_left());
+        return;
+    }
+    const Rect device = dstRect.translated(Translation());
+    ForEachClippedSpan(device, [&](int y, int x0, int x1) {
+        Pixel* row = target_->row(y);
+        StretchSpans(src, srcRect, device, y, x0, x1, [row](int x, Pixel p) { row[x] = p; });
+    });
+}
+
+void Painter::CopyTransparent(const Bitmap& src, const Rect& srcRect, const Rect& dstRect, Pixel key) {
+    if (srcRect.empty() || dstRect.empty()) return;
+    const Pixel rgbKey = key & 0x00FFFFFFu;
+    const Rect device = dstRect.translated(Translation());
+    ForEachClippedSpan(device, [&](int y, int x0, int x1) {
+        Pixel* row = target_->row(y);
+        StretchSpans(src, srcRect, device, y, x0, x1, [row, rgbKey](int x, Pixel p) {
+            if ((p & 0x00FFFFFFu) != rgbKey) row[x] = p;
+        });
+    });
+}
+
+void Painter::BlendCopy(const Bitmap& src, const Rect& srcRect, Point dst, std::uint8_t opacity) {
+    const Rect from = srcRect.intersected(src.rect());
+    if (from.empty() || opacity == 0) return;
+    const Point origin = dst + (from.top_left() - srcRect.top_left()) + Translation();
+    const Point toSource = from.top_left() - origin;
+    ForEachClippedSpan(Rect::from_size(origin, from.size()), [&](int y, int x0, int x1) {
+        Pixel* row = target_->row(y);
+        const Pixel* srcRow = src.row(y + toSource.y);
+        for (int x = x0; x < x1; ++x) {
+            const Pixel p = srcRow[x + toSource.x];
+            const int alpha = opacity == 255 ? PixelA(p) : Div255(PixelA(p) * opacity);
+            row[x] = Over(p, row[x], alpha);
+        }
+    });
+}
+
+void Painter::DrawCoverage(const std::uint8_t* coverage, int width, int height, int stride, Point dst, Pixel c) {
+    if (coverage == nullptr || width <= 0 || height <= 0 || stride < width) return;
+    const Point origin = dst + Translation();
+    ForEachClippedSpan(Rect::from_size(origin, {width, height}), [&](int y, int x0, int x1) {
+        Pixel* row = target_->row(y);
+        const std::uint8_t* mask = coverage + static_cast<std::size_t>(y - origin.y) * stride;
+        for (int x = x0; x < x1; ++x) row[x] = Over(c, row[x], mask[x - origin.x]);
+    });
+}
+
+}  // namespace gfx
