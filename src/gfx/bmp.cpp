@@ -1,0 +1,242 @@
+#include "gfx/bmp.h"
+
+#include <array>
+#include <cstdlib>
+#include <string>
+
+namespace gfx {
+namespace {
+
+constexpr std::size_t kFileHeaderSize = 14;
+constexpr std::size_t kInfoHeaderSize = 40;
+constexpr std::size_t kHeadersSize = kFileHeaderSize + kInfoHeaderSize;
+
+[[noreturn]] void Fail(const std::string& what) { throw ImageError("BMP: " + what); }
+
+// Little-endian fields of a header whose bounds the caller has already checked.
+std::uint32_t U16At(std::span<const std::uint8_t> d, std::size_t at) { return d[at] | (std::uint32_t{d[at + 1]} << 8); }
+std::uint32_t U32At(std::span<const std::uint8_t> d, std::size_t at) {
+    return U16At(d, at) | (U16At(d, at + 2) << 16);
+}
+std::int32_t I32At(std::span<const std::uint8_t> d, std::size_t at) { return static_cast<std::int32_t>(U32At(d, at)); }
+
+// Bytes in one stored row: rows are padded to a multiple of four bytes.
+std::uint64_t RowStride(std::uint64_t width, std::uint64_t bitsPerPixel) { return (width * bitsPerPixel + 31) / 32 * 4; }
+
+std::string CompressionName(std::uint32_t compression) {
+    switch (compression) {
+        case 1: return "RLE8 compression";
+        case 2: return "RLE4 compression";
+        case 3: return "bit-field masks";
+        case 4: return "embedded JPEG";
+        case 5: return "embedded PNG";
+        default: return "compression method " + std::to_string(compression);
+    }
+}
+
+// The header fields that describe how the pixel rows are stored.
+struct BmpLayout {
+    int width = 0;
+    int height = 0;
+    bool topDown = false;
+    int bitsPerPixel = 0;
+    std::uint32_t paletteSize = 0;
+    std::uint32_t pixelOffset = 0;
+    std::uint64_t stride = 0;
+};
+
+BmpLayout ReadLayout(std::span<const std::uint8_t> file) {
+    BmpLayout layout;
+    const std::uint32_t infoSize = U32At(file, 14);
+    if (infoSize != kInfoHeaderSize) {
+        Fail("the info header is " + std::to_string(infoSize) + " bytes long; only 40-byte info headers are read");
+    }
+    const std::int32_t width = I32At(file, 18);
+    const std::int32_t height = I32At(file, 22);
+    const std::uint32_t planes = U16At(file, 26);
+    const std::uint32_t bits = U16At(file, 28);
+    const std::uint32_t compression = U32At(file, 30);
+    const std::uint32_t coloursUsed = U32At(file, 46);
+    layout.pixelOffset = U32At(file, 10);
+
+    if (planes != 1) Fail("the image has " + std::to_string(planes) + " colour planes instead of 1");
+    if (bits != 1 && bits != 8 && bits != 24) {
+        Fail(std::to_string(bits) + " bits per pixel are not supported (only 1, 8 and 24)");
+    }
+    if (compression != 0) Fail(CompressionName(compression) + " is not supported; only uncompressed images are read");
+    const std::int64_t rows = std::llabs(std::int64_t{height});
+    if (width <= 0 || rows == 0) {
+        Fail("the size " + std::to_string(width) + " x " + std::to_string(height) + " has no pixels");
+    }
+    if (width > kMaxImageSide || rows > kMaxImageSide || std::int64_t{width} * rows > kMaxImagePixels) {
+        Fail("the image is " + std::to_string(width) + " x " + std::to_string(rows) + " pixels, larger than the " +
+             std::to_string(kMaxImageSide) + " pixels a side and " + std::to_string(kMaxImagePixels) +
+             " pixels in all this program accepts");
+    }
+    layout.width = width;
+    layout.height = static_cast<int>(rows);
+    layout.topDown = height < 0;
+    layout.bitsPerPixel = static_cast<int>(bits);
+    layout.stride = RowStride(static_cast<std::uint64_t>(width), bits);
+
+    std::uint64_t tableEnd = kHeadersSize;
+    if (bits <= 8) {
+        const std::uint32_t maxColours = 1u << bits;
+        if (coloursUsed > maxColours) {
+            Fail("the colour table claims " + std::to_string(coloursUsed) + " colours, more than the " +
+                 std::to_string(maxColours) + " a " + std::to_string(bits) + "-bit image can use");
+        }
+        layout.paletteSize = coloursUsed ? coloursUsed : maxColours;
+        tableEnd += std::uint64_t{layout.paletteSize} * 4;
+    }
+    if (layout.pixelOffset < tableEnd) {
+        Fail("the pixel rows start at offset " + std::to_string(layout.pixelOffset) +
+             ", inside the headers and colour table that end at " + std::to_string(tableEnd));
+    }
+    const std::uint64_t pixelBytes = layout.stride * static_cast<std::uint64_t>(rows);
+    if (layout.pixelOffset > file.size() || pixelBytes > file.size() - layout.pixelOffset) {
+        Fail("the pixel rows need " + std::to_string(pixelBytes) + " bytes from offset " +
+             std::to_string(layout.pixelOffset) + " but the file is only " + std::to_string(file.size()) +
+             " bytes long");
+    }
+    return layout;
+}
+
+// Colours of an indexed image; indices beyond the stored table give black, as the table
+// is filled up to its full size.
+std::array<Pixel, 256> ReadPalette(std::span<const std::uint8_t> file, std::uint32_t size) {
+    std::array<Pixel, 256> palette;
+    palette.fill(MakePixel(0, 0, 0));
+    for (std::uint32_t i = 0; i < size; ++i) {
+        const std::size_t at = kHeadersSize + std::size_t{i} * 4;
+        palette[i] = MakePixel(file[at + 2], file[at + 1], file[at]);
+    }
+    return palette;
+}
+
+void DecodeRow(const std::uint8_t* src, const BmpLayout& layout, const std::array<Pixel, 256>& palette, Pixel* out) {
+    switch (layout.bitsPerPixel) {
+        case 24:
+            for (int x = 0; x < layout.width; ++x, src += 3) out[x] = MakePixel(src[2], src[1], src[0]);
+            break;
+        case 8:
+            for (int x = 0; x < layout.width; ++x) out[x] = palette[src[x]];
+            break;
+        default:
+            for (int x = 0; x < layout.width; ++x) out[x] = palette[(src[x / 8] >> (7 - x % 8)) & 1];
+            break;
+    }
+}
+
+void PutU16(std::vector<std::uint8_t>& out, std::uint32_t v) {
+    out.push_back(static_cast<std::uint8_t>(v));
+    out.push_back(static_cast<std::uint8_t>(v >> 8));
+}
+void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+    PutU16(out, v & 0xFFFF);
+    PutU16(out, v >> 16);
+}
+
+// Writes both headers (and a black-and-white colour table for 1-bit images); the rows follow.
+std::vector<std::uint8_t> StartFile(const Bitmap& image, int bitsPerPixel) {
+    if (image.empty()) Fail("an empty image cannot be written");
+    if (image.width() > kMaxImageSide || image.height() > kMaxImageSide ||
+        std::int64_t{image.width()} * image.height() > kMaxImagePixels) {
+        Fail("the image is " + std::to_string(image.width()) + " x " + std::to_string(image.height()) +
+             " pixels, larger than this program reads back");
+    }
+    const std::uint32_t paletteBytes = bitsPerPixel == 1 ? 8 : 0;
+    const auto stride = static_cast<std::uint32_t>(RowStride(static_cast<std::uint64_t>(image.width()), bitsPerPixel));
+    const std::uint32_t pixelBytes = stride * static_cast<std::uint32_t>(image.height());
+    const std::uint32_t offset = static_cast<std::uint32_t>(kHeadersSize) + paletteBytes;
+
+    std::vector<std::uint8_t> out;
+    out.reserve(offset + pixelBytes);
+    out.push_back('B');
+    out.push_back('M');
+    PutU32(out, offset + pixelBytes);
+    PutU32(out, 0);
+    PutU32(out, offset);
+    PutU32(out, kInfoHeaderSize);
+    PutU32(out, static_cast<std::uint32_t>(image.width()));
+    PutU32(out, static_cast<std::uint32_t>(image.height()));
+    PutU16(out, 1);
+    PutU16(out, static_cast<std::uint32_t>(bitsPerPixel));
+    PutU32(out, 0);
+    PutU32(out, pixelBytes);
+    PutU32(out, 0);
+    PutU32(out, 0);
+    PutU32(out, paletteBytes / 4);
+    PutU32(out, 0);
+    if (bitsPerPixel == 1) {
+        PutU32(out, 0x00000000);
+        PutU32(out, 0x00FFFFFF);
+    }
+    return out;
+}
+
+void PadRow(std::vector<std::uint8_t>& out, std::size_t rowStart, std::size_t stride) { out.resize(rowStart + stride, 0); }
+
+}  // namespace
+
+BmpImage ReadBmp(std::span<const std::uint8_t> data, std::size_t* consumed) {
+    if (data.size() < kFileHeaderSize) {
+        Fail("the data is " + std::to_string(data.size()) + " bytes long, too short for a file header");
+    }
+    if (data[0] != 'B' || data[1] != 'M') Fail("the data does not start with \"BM\"");
+    const std::uint32_t fileSize = U32At(data, 2);
+    if (fileSize < kHeadersSize) {
+        Fail("the file header gives a size of " + std::to_string(fileSize) + " bytes, less than the " +
+             std::to_string(kHeadersSize) + " bytes of the headers alone");
+    }
+    if (fileSize > data.size()) {
+        Fail("the file header gives a size of " + std::to_string(fileSize) + " bytes but only " +
+             std::to_string(data.size()) + " are there (truncated)");
+    }
+    const auto file = data.first(fileSize);
+    const BmpLayout layout = ReadLayout(file);
+    const auto palette = ReadPalette(file, layout.paletteSize);
+
+    BmpImage result;
+    result.bitsPerPixel = layout.bitsPerPixel;
+    result.pixels.Reset(layout.width, layout.height);
+    for (int stored = 0; stored < layout.height; ++stored) {
+        const int y = layout.topDown ? stored : layout.height - 1 - stored;
+        const std::uint8_t* src = file.data() + layout.pixelOffset + static_cast<std::size_t>(stored) * layout.stride;
+        DecodeRow(src, layout, palette, result.pixels.row(y));
+    }
+    if (consumed) *consumed = fileSize;
+    return result;
+}
+
+std::vector<std::uint8_t> WriteBmp24(const Bitmap& image) {
+    std::vector<std::uint8_t> out = StartFile(image, 24);
+    const auto stride = static_cast<std::size_t>(RowStride(static_cast<std::uint64_t>(image.width()), 24));
+    for (int y = image.height() - 1; y >= 0; --y) {
+        const std::size_t rowStart = out.size();
+        for (int x = 0; x < image.width(); ++x) {
+            const Pixel p = image.row(y)[x];
+            out.push_back(static_cast<std::uint8_t>(PixelB(p)));
+            out.push_back(static_cast<std::uint8_t>(PixelG(p)));
+            out.push_back(static_cast<std::uint8_t>(PixelR(p)));
+        }
+        PadRow(out, rowStart, stride);
+    }
+    return out;
+}
+
+std::vector<std::uint8_t> WriteBmp1(const Bitmap& image) {
+    std::vector<std::uint8_t> out = StartFile(image, 1);
+    const auto stride = static_cast<std::size_t>(RowStride(static_cast<std::uint64_t>(image.width()), 1));
+    for (int y = image.height() - 1; y >= 0; --y) {
+        const std::size_t rowStart = out.size();
+        PadRow(out, rowStart, stride);
+        for (int x = 0; x < image.width(); ++x) {
+            const bool white = (image.row(y)[x] & 0x00FFFFFFu) != 0;
+            if (white) out[rowStart + static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+        }
+    }
+    return out;
+}
+
+}  // namespace gfx
