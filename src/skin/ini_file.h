@@ -1,0 +1,120 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "gfx/colour.h"
+#include "gfx/geometry.h"
+
+namespace skin {
+
+struct EnumTexts;
+
+// A value in the skin definition that cannot be read (a point or rectangle without its
+// numbers, a list count the section cannot hold). The message names the section, the key
+// and the text, so the skin's author can find the line.
+class SkinFormatError : public std::runtime_error {
+public:
+    SkinFormatError(std::string_view section, std::string_view key, std::string_view value, std::string_view problem);
+};
+
+// The skin definition held in memory: sections of key/value pairs in text order. Section
+// names and keys match without regard to ASCII letter case and the first occurrence of a
+// section or key wins; values are kept exactly as written (trimmed).
+class IniFile {
+public:
+    IniFile() = default;
+
+    // Builds the file from text lines: lines are trimmed, empty and ";" lines skipped, lines
+    // before the first section dropped, lines without "=" ignored.
+    explicit IniFile(std::span<const std::string> lines);
+
+    // Splits text at CR LF, lone CR or lone LF and builds the file from the lines.
+    [[nodiscard]] static IniFile FromText(std::string_view text);
+
+    // Whether a section of that name exists.
+    [[nodiscard]] bool SectionExists(std::string_view section) const;
+    // Whether the key is present in the section (with any value, even empty).
+    [[nodiscard]] bool ValueExists(std::string_view section, std::string_view key) const;
+    // The value of the first occurrence of the key, or null when it is absent.
+    [[nodiscard]] const std::string* Find(std::string_view section, std::string_view key) const;
+    // Number of keys in the section (0 when it is absent).
+    [[nodiscard]] std::size_t KeyCount(std::string_view section) const;
+    // Section names in text order.
+    [[nodiscard]] std::vector<std::string> SectionNames() const;
+
+    // The value as written, or def when the key is absent (an empty value stays empty).
+    [[nodiscard]] std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
+    // Decimal, or hexadecimal after "0x" or "$"; def when absent or not an integer.
+    [[nodiscard]] int ReadInteger(std::string_view section, std::string_view key, int def) const;
+    // An integer taken as 0x00BBGGRR (or a system colour); def when absent or not an integer.
+    [[nodiscard]] gfx::Color ReadColor(std::string_view section, std::string_view key, gfx::Color def) const;
+    // True only when the value is the integer 1; def when absent.
+    [[nodiscard]] bool ReadBool(std::string_view section, std::string_view key, bool def) const;
+    // "x,y" by the number-list rule; def when absent; SkinFormatError when a number is missing.
+    [[nodiscard]] gfx::Point ReadPoint(std::string_view section, std::string_view key, gfx::Point def) const;
+    // "left,top,right,bottom" by the number-list rule; def when absent; SkinFormatError when a number is missing.
+    [[nodiscard]] gfx::Rect ReadRect(std::string_view section, std::string_view key, gfx::Rect def) const;
+    // gfx::FontStyle bits from the words "fsbold", "fsitalic", "fsunderline", "fsstrikeout"; def when absent.
+    [[nodiscard]] std::uint8_t ReadFontStyle(std::string_view section, std::string_view key, std::uint8_t def) const;
+    // The position of the value in texts (exact case), texts.fallback for other text, def when absent.
+    [[nodiscard]] int ReadEnum(std::string_view section, std::string_view key, const EnumTexts& texts, int def) const;
+    // The list written as NAMEcount and keys "0", "1", ...; a missing item reads as empty.
+    [[nodiscard]] std::vector<std::string> ReadList(std::string_view section, std::string_view name) const;
+    // The lines written as NAMElinecount and keys NAMEline0, NAMEline1, ...
+    [[nodiscard]] std::vector<std::string> ReadLines(std::string_view section, std::string_view name) const;
+    // The values of keys "0" .. count-1 that exist, in index order (missing indices left out).
+    [[nodiscard]] std::vector<std::pair<int, const std::string*>> IndexedValues(std::string_view section, int count) const;
+
+    // Sets the key's value, adding the section and the key when they are absent.
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    // Writes a signed decimal integer.
+    void WriteInteger(std::string_view section, std::string_view key, int value);
+    // Writes the colour as the signed decimal of its 32 bits, which ReadColor reads back.
+    void WriteColor(std::string_view section, std::string_view key, gfx::Color value);
+    // Writes 1 or 0.
+    void WriteBool(std::string_view section, std::string_view key, bool value);
+    // Writes "x,y".
+    void WritePoint(std::string_view section, std::string_view key, gfx::Point value);
+    // Writes "left,top,right,bottom".
+    void WriteRect(std::string_view section, std::string_view key, gfx::Rect value);
+    // Writes the style words joined by "," in the order bold, italic, underline, strike-out.
+    void WriteFontStyle(std::string_view section, std::string_view key, std::uint8_t value);
+    // Writes the text of the value.
+    void WriteEnum(std::string_view section, std::string_view key, const EnumTexts& texts, int value);
+    // Writes NAMEcount and the items under "0", "1", ...
+    void WriteList(std::string_view section, std::string_view name, std::span<const std::string> items);
+    // Writes NAMElinecount and the items under NAMEline0, NAMEline1, ...
+    void WriteLines(std::string_view section, std::string_view name, std::span<const std::string> items);
+    // Removes the section and all its keys.
+    void EraseSection(std::string_view section);
+
+    // The file as text lines: "[name]", then "key=value" lines, then an empty line, per section.
+    [[nodiscard]] std::vector<std::string> Lines() const;
+
+private:
+    struct Section {
+        std::string name;
+        std::vector<std::pair<std::string, std::string>> entries;
+        std::unordered_map<std::string, std::size_t> index;  // lower-case key -> first entry
+    };
+
+    [[nodiscard]] const Section* FindSection(std::string_view section) const;
+    Section& SectionForWriting(std::string_view section);
+    [[nodiscard]] std::vector<int> NumberList(std::string_view section, std::string_view key, const std::string& value,
+                                              int count) const;
+    [[nodiscard]] int ListCount(std::string_view section, std::string_view countKey) const;
+    void AddEntry(Section& s, std::string_view key, std::string_view value);
+    void Reindex();
+
+    std::vector<Section> sections_;
+    std::unordered_map<std::string, std::size_t> sectionIndex_;  // lower-case name -> first section
+};
+
+}  // namespace skin
