@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 
 #include "gfx/colour.h"
@@ -27,6 +28,16 @@ struct Font {
     friend bool operator==(const Font&, const Font&) = default;
 };
 
+// A font that cannot be resolved or loaded (no fonts installed, an unreadable font file, a
+// height no window could show).
+class FontError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The largest |Height| a font may ask for; anything beyond is refused with a FontError.
+inline constexpr int kMaxFontHeight = 2048;
+
 struct FontMetrics {
     int Ascent = 0;
     int Descent = 0;
@@ -36,7 +47,7 @@ struct FontMetrics {
 };
 
 // Metrics of the face fontconfig resolves for font at its size. Faces and glyphs are
-// cached for the life of the process; everything runs on the UI thread.
+// cached for the life of the process; everything runs on the UI thread. Throws FontError.
 [[nodiscard]] FontMetrics GetFontMetrics(const Font& font);
 
 // The family fontconfig resolves a logical name to ("Arial" gives a metric-compatible

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "gfx/font.h"
@@ -24,8 +25,19 @@ enum TextFormat : unsigned {
     dtHidePrefix = 0x100000,  // '&' is consumed but nothing is underlined
 };
 
+// The code points of UTF-8 text; every byte that does not start a well-formed sequence
+// becomes U+FFFD, so damaged text still shows where it is damaged.
+[[nodiscard]] std::u32string DecodeUtf8(std::string_view utf8);
+// UTF-8 of code points; a value that is not a Unicode scalar value becomes U+FFFD.
+[[nodiscard]] std::string EncodeUtf8(std::u32string_view text);
+
+// The character a single '&' marks in a caption (the key that clicks the control), or 0
+// when there is none; "&&" is a literal ampersand and marks nothing.
+[[nodiscard]] char32_t AcceleratorChar(std::string_view utf8);
+
 // The width of one line of text as drawn (no prefix handling, no wrapping).
 [[nodiscard]] int TextWidth(const Font& font, std::string_view utf8);
+// The height of one line: the font's cell height.
 [[nodiscard]] int TextHeight(const Font& font);
 
 // Measures text laid out in box by the format; returns the box the text takes (left/top

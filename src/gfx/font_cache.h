@@ -1,0 +1,62 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <tuple>
+
+#include "gfx/font.h"
+#include "gfx/font_face.h"
+#include "gfx/font_resolver.h"
+
+struct FT_LibraryRec_;
+
+namespace gfx {
+
+// Every face the program has used, by logical name, height and weight/slant, so that
+// fontconfig is asked once per font and FreeType opens each size once. One cache serves
+// the process; it lives until exit and is used from the UI thread only.
+class FontCache {
+public:
+    // The process's cache, created on first use; throws FontError when FreeType or
+    // fontconfig cannot start.
+    [[nodiscard]] static FontCache& Instance();
+
+    FontCache(const FontCache&) = delete;
+    FontCache& operator=(const FontCache&) = delete;
+    ~FontCache();
+
+    // The face that draws font (colour, underline and strike-out do not matter here).
+    [[nodiscard]] FontFace& Face(const Font& font);
+    // The family a logical name resolves to in its regular style.
+    [[nodiscard]] std::string Family(std::string_view logicalName) const;
+
+private:
+    FontCache();
+
+    struct Key {
+        std::string name;
+        int height;
+        int style;
+    };
+    struct KeyView {
+        std::string_view name;
+        int height;
+        int style;
+    };
+    struct KeyLess {
+        using is_transparent = void;
+        template <typename A, typename B>
+        bool operator()(const A& a, const B& b) const {
+            return std::tie(a.height, a.style, a.name) < std::tie(b.height, b.style, b.name);
+        }
+    };
+
+    FT_LibraryRec_* library_ = nullptr;
+    std::unique_ptr<FontResolver> resolver_;
+    // Declared after the library so that faces are closed before it.
+    std::map<Key, std::unique_ptr<FontFace>, KeyLess> faces_;
+};
+
+}  // namespace gfx
