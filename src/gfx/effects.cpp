@@ -8,14 +8,13 @@
 
 namespace gfx {
 
-// Levels such as 0.3 or 0.6 are not exact in binary, so a product that is a half in real
-// numbers (0.7 * 5 = 3.5) can land a hair below it; such values are snapped to the half
-// before rounding so that halves go to even as the arithmetic intends.
-int RoundChannel(double v) {
+int RoundReal(double v) {
     const double half = std::floor(v) + 0.5;
     if (std::abs(v - half) < 1e-9) v = half;
-    return std::clamp(RoundHalfEven(v), 0, 255);
+    return RoundHalfEven(v);
 }
+
+int RoundChannel(double v) { return std::clamp(RoundReal(v), 0, 255); }
 
 namespace {
 

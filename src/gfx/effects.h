@@ -10,7 +10,11 @@ namespace gfx {
 // opaque. Channels are computed in real numbers, rounded to nearest with halves to even
 // and clamped to 0..255.
 
-// Rounds a computed channel to nearest, halves to even, and clamps it to 0..255.
+// Rounds a value computed from decimal levels (0.3, 0.6) to nearest, halves to even. Such
+// levels are not exact in binary, so a product that is a half in real numbers (0.7 * 5)
+// can land a hair off it; values that close to a half count as the half.
+[[nodiscard]] int RoundReal(double v);
+// RoundReal clamped to 0..255.
 [[nodiscard]] int RoundChannel(double v);
 
 // Mixes b into a: every channel of a becomes round((1 - k) * a + k * b), k clamped to

@@ -61,7 +61,7 @@ Bitmap Morph(const Bitmap& normal, const Bitmap& active, double level, MorphKind
     if (normal.size() != active.size() || normal.empty()) return normal;
     level = ClampLevel(level);
     const int w = normal.width();
-    const int e = std::clamp(RoundHalfEven(w * level), 0, w);
+    const int e = std::clamp(RoundReal(w * level), 0, w);
 
     Bitmap out(normal.size());
     switch (kind) {

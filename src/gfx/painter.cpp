@@ -1,6 +1,7 @@
 #include "gfx/painter.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -149,24 +150,36 @@ void Painter::DrawLine(Point a, Point b, Pixel c) {
         FillRect({a.x, std::min(a.y, b.y + 1), a.x + 1, std::max(a.y + 1, b.y)}, c);
         return;
     }
-    // Bresenham from a towards b; the loop stops before b is plotted.
-    const int dx = std::abs(b.x - a.x);
-    const int dy = -std::abs(b.y - a.y);
-    const int sx = a.x < b.x ? 1 : -1;
-    const int sy = a.y < b.y ? 1 : -1;
-    int err = dx + dy;
-    Point p = a;
-    while (p != b) {
-        SetPixel(p, c);
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            p.x += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            p.y += sy;
-        }
+    // Steps along the longer axis; the other coordinate is the exact one rounded to
+    // nearest, with halves rounded back towards a, so a line and its reverse differ only
+    // by which end is left out. Only the steps inside the clip along that axis are walked,
+    // so far-away end points cost nothing.
+    const Rect clip = ClipBounds();
+    if (clip.empty()) return;
+    const long long dx = static_cast<long long>(b.x) - a.x;
+    const long long dy = static_cast<long long>(b.y) - a.y;
+    const bool alongX = std::llabs(dx) >= std::llabs(dy);
+    const long long steps = alongX ? std::llabs(dx) : std::llabs(dy);
+    const long long minor = alongX ? std::llabs(dy) : std::llabs(dx);
+    // Keeps 2 * i * minor inside 64 bits; no picture is a billion pixels across.
+    if (steps > (1LL << 30)) return;
+    const long long majorSign = (alongX ? dx : dy) < 0 ? -1 : 1;
+    const long long minorSign = (alongX ? dy : dx) < 0 ? -1 : 1;
+    const long long start = alongX ? a.x : a.y;
+    const long long low = alongX ? clip.left : clip.top;
+    const long long high = alongX ? clip.right : clip.bottom;  // exclusive
+    // The steps i with low <= start + i * majorSign < high.
+    long long first = majorSign > 0 ? low - start : start - (high - 1);
+    long long last = majorSign > 0 ? high - 1 - start : start - low;
+    first = std::max(first, 0LL);
+    last = std::min(last, steps - 1);
+    for (long long i = first; i <= last; ++i) {
+        const long long along = start + i * majorSign;
+        const long long across = (alongX ? a.y : a.x) + (2 * i * minor + steps - 1) / (2 * steps) * minorSign;
+        if (across < INT_MIN || across > INT_MAX) continue;
+        const int u = static_cast<int>(along);
+        const int v = static_cast<int>(across);
+        SetPixel(alongX ? Point{u, v} : Point{v, u}, c);
     }
 }
 

@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include "gfx/painter.h"
+#include "pixel_art.h"
+
+namespace {
+
+using gfx::Bitmap;
+using gfx::MakePixel;
+using gfx::Painter;
+using gfx::Pixel;
+using gfx::Rect;
+using namespace painttest;
+
+const Bitmap kSource = FromArt(
+    "rg\n"
+    "b#\n");
+
+TEST(PainterCopy, CopyPlacesTheSourcePartAtTheTranslatedPoint) {
+    Bitmap b(4, 3, kBack);
+    Painter p(b);
+    p.Translate({1, 1});
+    p.Copy(kSource, kSource.rect(), {0, 0});
+    EXPECT_EQ(Art(b),
+              "....\n"
+              ".rg.\n"
+              ".b#.\n");
+}
+
+TEST(PainterCopy, CopyHangingOffEverySideIsClipped) {
+    for (const auto& [dst, expected] : std::vector<std::pair<gfx::Point, std::string>>{
+             {{-1, -1}, "#..\n...\n"},
+             {{2, -1}, "..b\n...\n"},
+             {{-1, 1}, "...\ng..\n"},
+             {{2, 1}, "...\n..r\n"},
+             {{3, 0}, "...\n...\n"},
+             {{-2, 0}, "...\n...\n"}}) {
+        Bitmap b(3, 2, kBack);
+        Painter p(b);
+        p.Copy(kSource, kSource.rect(), dst);
+        EXPECT_EQ(Art(b), expected) << "at " << dst.x << "," << dst.y;
+    }
+}
+
+TEST(PainterCopy, SourceRectOutsideTheSourceReadsOnlyWhatExists) {
+    Bitmap b(4, 4, kBack);
+    Painter p(b);
+    // The source rect starts one pixel above and left of the source: its part that
+    // exists lands one pixel in, and the rest is left alone.
+    p.Copy(kSource, {-1, -1, 5, 5}, {0, 0});
+    EXPECT_EQ(Art(b),
+              "....\n"
+              ".rg.\n"
+              ".b#.\n"
+              "....\n");
+    Bitmap untouched(2, 2, kBack);
+    Painter q(untouched);
+    q.Copy(kSource, {2, 0, 9, 2}, {0, 0});
+    q.Copy(kSource, {1, 1, 0, 0}, {0, 0});
+    q.Copy(Bitmap(), {0, 0, 2, 2}, {0, 0});
+    EXPECT_EQ(untouched, Bitmap(2, 2, kBack));
+}
+
+TEST(PainterStretch, EnlargingRepeatsEachPixel) {
+    Bitmap b(4, 2, kBack);
+    Painter p(b);
+    p.Stretch(kSource, {0, 0, 2, 1}, {0, 0, 4, 2});
+    EXPECT_EQ(Art(b),
+              "rrgg\n"
+              "rrgg\n");
+}
+
+TEST(PainterStretch, ShrinkingSamplesPixelCentres) {
+    // Destination pixel i takes source floor((i + 0.5) * srcW / dstW): 4 -> 2 picks 1 and
+    // 3; 3 -> 2 picks 0 and 2.
+    const Bitmap four = FromArt("rgb#\n");
+    Bitmap b(2, 1, kBack);
+    Painter p(b);
+    p.Stretch(four, four.rect(), {0, 0, 2, 1});
+    EXPECT_EQ(Art(b), "g#\n");
+    p.Stretch(four, {0, 0, 3, 1}, {0, 0, 2, 1});
+    EXPECT_EQ(Art(b), "rb\n");
+}
+
+TEST(PainterStretch, OddScalesFollowTheCentreRule) {
+    const Bitmap three = FromArt("rgb\n");
+    Bitmap b(5, 1, kBack);
+    Painter p(b);
+    p.Stretch(three, three.rect(), b.rect());
+    // floor((i + 0.5) * 3 / 5) for i = 0..4 is 0, 0, 1, 2, 2.
+    EXPECT_EQ(Art(b), "rrgbb\n");
+}
+
+TEST(PainterStretch, ClippedDestinationKeepsTheMapping) {
+    const Bitmap four = FromArt("rgb#\n");
+    Bitmap b(4, 1, kBack);
+    Painter p(b);
+    p.ClipRect({2, 0, 3, 1});
+    p.Stretch(four, four.rect(), {-4, 0, 4, 1});  // 8 wide: each source pixel twice
+    EXPECT_EQ(Art(b), "..#.\n");
+}
+
+TEST(PainterStretch, SourceRectBeyondTheSourceSkipsMissingPixels) {
+    const Bitmap two = FromArt("rg\n");
+    Bitmap b(6, 1, kBack);
+    Painter p(b);
+    p.Stretch(two, {0, 0, 4, 1}, {0, 0, 8, 1});
+    EXPECT_EQ(Art(b), "rrgg..\n");
+    Bitmap c(3, 1, kBack);
+    Painter q(c);
+    q.Stretch(two, {-3, -3, -1, 2}, c.rect());
+    q.Stretch(two, {0, 0, 2, 1}, {2, 0, 1, 1});
+    EXPECT_EQ(c, Bitmap(3, 1, kBack));
+}
+
+TEST(PainterTransparent, KeyColourIsLeftOutWhateverItsAlpha) {
+    const Bitmap src = FromArt(
+        "r#r\n"
+        "#r#\n");
+    Bitmap b(3, 2, kBlue);
+    Painter p(b);
+    p.CopyTransparent(src, src.rect(), b.rect(), kRed & 0x00FFFFFFu);
+    EXPECT_EQ(Art(b),
+              "b#b\n"
+              "#b#\n");
+}
+
+TEST(PainterTransparent, StretchesLikeStretch) {
+    const Bitmap src = FromArt("r#\n");
+    Bitmap b(4, 1, kBlue);
+    Painter p(b);
+    p.CopyTransparent(src, src.rect(), b.rect(), kRed);
+    EXPECT_EQ(Art(b), "bb##\n");
+}
+
+TEST(PainterBlend, AlphaMixesAndRoundsToNearest) {
+    Bitmap src(3, 1);
+    src.set(0, 0, MakePixel(255, 255, 255, 128));
+    src.set(1, 0, MakePixel(255, 0, 0, 0));
+    src.set(2, 0, MakePixel(10, 20, 30, 255));
+    Bitmap b(3, 1, MakePixel(0, 0, 100));
+    Painter p(b);
+    p.BlendCopy(src, src.rect(), {0, 0});
+    // 255 * 128 / 255 = 128; 100 * 127 / 255 = 49.8 -> 50.
+    EXPECT_EQ(b.at(0, 0), MakePixel(128, 128, 178));
+    EXPECT_EQ(b.at(1, 0), MakePixel(0, 0, 100));
+    EXPECT_EQ(b.at(2, 0), MakePixel(10, 20, 30));
+}
+
+TEST(PainterBlend, ConstantOpacityScalesEachAlpha) {
+    Bitmap src(2, 1, MakePixel(255, 255, 255, 255));
+    src.set(1, 0, MakePixel(255, 255, 255, 128));
+    Bitmap b(2, 1, MakePixel(0, 0, 0));
+    Painter p(b);
+    p.BlendCopy(src, src.rect(), {0, 0}, 128);
+    // Alpha 255 at 128 is 128; alpha 128 at 128 is round(64.25) = 64.
+    EXPECT_EQ(b.at(0, 0), MakePixel(128, 128, 128));
+    EXPECT_EQ(b.at(1, 0), MakePixel(64, 64, 64));
+    p.BlendCopy(src, src.rect(), {0, 0}, 0);
+    EXPECT_EQ(b.at(0, 0), MakePixel(128, 128, 128));
+}
+
+TEST(PainterBlend, OntoTransparentTargetBuildsAlpha) {
+    Bitmap src(1, 1, MakePixel(200, 100, 50, 128));
+    Bitmap b(1, 1, MakePixel(0, 0, 0, 0));
+    Painter p(b);
+    p.BlendCopy(src, src.rect(), {0, 0});
+    EXPECT_EQ(gfx::PixelA(b.at(0, 0)), 128);
+}
+
+TEST(PainterBlend, ClippedLikeCopy) {
+    Bitmap src(3, 3, MakePixel(255, 255, 255, 255));
+    Bitmap b(2, 2, kBack);
+    Painter p(b);
+    p.BlendCopy(src, {-2, 0, 3, 3}, {-2, 1});
+    EXPECT_EQ(Art(b),
+              "..\n"
+              "##\n");
+}
+
+TEST(PainterCoverage, CoverageBlendsTheColourThroughTheClip) {
+    // Two rows of three coverage values, stored with a stride of four.
+    const std::uint8_t mask[] = {255, 0, 128, 99, 64, 255, 0, 99};
+    Bitmap b(4, 2, MakePixel(0, 0, 0));
+    Painter p(b);
+    p.ClipRect({0, 0, 3, 2});
+    p.DrawCoverage(mask, 3, 2, 4, {1, 0}, MakePixel(255, 255, 255));
+    EXPECT_EQ(b.at(0, 0), MakePixel(0, 0, 0));
+    EXPECT_EQ(b.at(1, 0), MakePixel(255, 255, 255));
+    EXPECT_EQ(b.at(2, 0), MakePixel(0, 0, 0));
+    EXPECT_EQ(b.at(3, 0), MakePixel(0, 0, 0));  // clipped
+    EXPECT_EQ(b.at(1, 1), MakePixel(64, 64, 64));
+    EXPECT_EQ(b.at(2, 1), MakePixel(255, 255, 255));
+}
+
+TEST(PainterCoverage, GlyphsHangingOffTheTopLeftReadOnlyTheirVisiblePart) {
+    const std::uint8_t mask[] = {1, 2, 3, 4, 5, 6, 7, 8, 255};
+    Bitmap b(2, 2, MakePixel(0, 0, 0));
+    Painter p(b);
+    p.DrawCoverage(mask, 3, 3, 3, {-2, -2}, MakePixel(255, 0, 0));
+    EXPECT_EQ(b.at(0, 0), MakePixel(255, 0, 0));
+    EXPECT_EQ(b.at(1, 0), MakePixel(0, 0, 0));
+    p.DrawCoverage(nullptr, 3, 3, 3, {0, 0}, kInk);
+    p.DrawCoverage(mask, 3, 3, 2, {0, 0}, kInk);  // stride shorter than a row: refused
+    EXPECT_EQ(b.at(1, 1), MakePixel(0, 0, 0));
+}
+
+}  // namespace
