@@ -1,8 +1,5 @@
 #include "gfx/font_cache.h"
 
-#include <ft2build.h>
-#include FT_FREETYPE_H
-
 namespace gfx {
 
 FontCache& FontCache::Instance() {
@@ -10,22 +7,7 @@ FontCache& FontCache::Instance() {
     return cache;
 }
 
-FontCache::FontCache() {
-    if (const FT_Error error = FT_Init_FreeType(&library_)) {
-        throw FontError("FreeType could not start (error " + std::to_string(error) + ")");
-    }
-    try {
-        resolver_ = std::make_unique<FontResolver>();
-    } catch (...) {
-        FT_Done_FreeType(library_);
-        throw;
-    }
-}
-
-FontCache::~FontCache() {
-    faces_.clear();
-    FT_Done_FreeType(library_);
-}
+FontCache::FontCache() = default;
 
 FontFace& FontCache::Face(const Font& font) {
     const int style = font.Style & (fsBold | fsItalic);
@@ -34,7 +16,7 @@ FontFace& FontCache::Face(const Font& font) {
     if (found == faces_.end()) {
         const bool bold = style & fsBold;
         const bool italic = style & fsItalic;
-        auto face = std::make_unique<FontFace>(library_, resolver_->Resolve(font.Name, bold, italic), font.Height,
+        auto face = std::make_unique<FontFace>(library_, resolver_.Resolve(font.Name, bold, italic), font.Height,
                                                bold, italic);
         found = faces_.emplace(Key{font.Name, font.Height, style}, std::move(face)).first;
     }
@@ -42,7 +24,7 @@ FontFace& FontCache::Face(const Font& font) {
 }
 
 std::string FontCache::Family(std::string_view logicalName) const {
-    return resolver_->Resolve(logicalName, false, false).family;
+    return resolver_.Resolve(logicalName, false, false).family;
 }
 
 }  // namespace gfx

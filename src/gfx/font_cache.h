@@ -8,9 +8,8 @@
 
 #include "gfx/font.h"
 #include "gfx/font_face.h"
+#include "gfx/font_library.h"
 #include "gfx/font_resolver.h"
-
-struct FT_LibraryRec_;
 
 namespace gfx {
 
@@ -25,7 +24,6 @@ public:
 
     FontCache(const FontCache&) = delete;
     FontCache& operator=(const FontCache&) = delete;
-    ~FontCache();
 
     // The face that draws font (colour, underline and strike-out do not matter here).
     [[nodiscard]] FontFace& Face(const Font& font);
@@ -53,8 +51,8 @@ private:
         }
     };
 
-    FT_LibraryRec_* library_ = nullptr;
-    std::unique_ptr<FontResolver> resolver_;
+    FontLibrary library_;
+    FontResolver resolver_;
     // Declared after the library so that faces are closed before it.
     std::map<Key, std::unique_ptr<FontFace>, KeyLess> faces_;
 };

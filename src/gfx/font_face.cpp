@@ -49,13 +49,13 @@ std::string FreeTypeFailure(const std::string& what, const FontFile& file, FT_Er
 
 }  // namespace
 
-FontFace::FontFace(FT_LibraryRec_* library, const FontFile& file, int height, bool bold, bool italic)
+FontFace::FontFace(const FontLibrary& library, const FontFile& file, int height, bool bold, bool italic)
     : family_(file.family), emboldenSynthetically_(bold && !file.bold), slantSynthetically_(italic && !file.italic) {
     if (height < -kMaxFontHeight || height > kMaxFontHeight) {
         throw FontError("font height " + std::to_string(height) + " is out of range (at most " +
                         std::to_string(kMaxFontHeight) + " pixels either way)");
     }
-    if (const FT_Error error = FT_New_Face(library, file.path.c_str(), file.index, &face_)) {
+    if (const FT_Error error = FT_New_Face(library.Handle(), file.path.c_str(), file.index, &face_)) {
         face_ = nullptr;
         throw FontError(FreeTypeFailure("cannot open font file", file, error));
     }

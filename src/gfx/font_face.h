@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "gfx/font.h"
+#include "gfx/font_library.h"
 #include "gfx/font_resolver.h"
 
-struct FT_LibraryRec_;
 struct FT_FaceRec_;
 
 namespace gfx {
@@ -36,7 +36,7 @@ struct TextLine {
 class FontFace {
 public:
     // Opens the file at the size the logical height asks for; throws FontError.
-    FontFace(FT_LibraryRec_* library, const FontFile& file, int height, bool bold, bool italic);
+    FontFace(const FontLibrary& library, const FontFile& file, int height, bool bold, bool italic);
     ~FontFace();
     FontFace(const FontFace&) = delete;
     FontFace& operator=(const FontFace&) = delete;
