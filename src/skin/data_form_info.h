@@ -55,7 +55,7 @@ public:
 
     // Visits every key of [FORMINFO] in reading order.
     void Exchange(KeyExchange& io);
-    // Reads [FORMINFO] into a fresh record and applies the corrections: with a mask the
+    // Reads [FORMINFO] (absent keys take their defaults) and applies the corrections: with a mask the
     // mask area is made to hold the client rectangle and unset hit-test corners take the
     // frame corners; the frame corners are pulled inside the client rectangle.
     void LoadFromIni(const IniFile& ini, bool hasMask);

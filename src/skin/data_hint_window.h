@@ -29,7 +29,7 @@ public:
 
     // Visits every key of [HINTWINDOW] in reading order.
     void Exchange(KeyExchange& io);
-    // Reads [HINTWINDOW] into a fresh record.
+    // Reads [HINTWINDOW]; absent keys take their defaults.
     void LoadFromIni(const IniFile& ini);
     // Replaces [HINTWINDOW] with the canonical written form.
     void SaveToIni(IniFile& ini) const;

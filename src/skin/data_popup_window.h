@@ -31,7 +31,7 @@ public:
 
     // Visits every key of [POPUPWINDOW] in reading order.
     void Exchange(KeyExchange& io);
-    // Reads [POPUPWINDOW] into a fresh record.
+    // Reads [POPUPWINDOW]; absent keys take their defaults.
     void LoadFromIni(const IniFile& ini);
     // Replaces [POPUPWINDOW] with the canonical written form.
     void SaveToIni(IniFile& ini) const;

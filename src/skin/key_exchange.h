@@ -8,11 +8,10 @@
 #include "gfx/colour.h"
 #include "gfx/font.h"
 #include "gfx/geometry.h"
+#include "skin/ini_file.h"
 #include "skin/skin_values.h"
 
 namespace skin {
-
-class IniFile;
 
 // The font a record has when its section names none: Arial 14, no style, black.
 [[nodiscard]] inline gfx::Font DefaultSkinFont() { return {"Arial", 14, 0, gfx::clBlack}; }
@@ -100,5 +99,22 @@ private:
     IniFile& ini_;
     std::string section_;
 };
+
+// Reads the keys a record lists in Exchange from the section; absent keys keep their values.
+template <class Record>
+void ReadSection(const IniFile& ini, std::string_view section, Record& record) {
+    IniKeyReader reader(ini, section);
+    record.Exchange(reader);
+}
+
+// Replaces the section with the canonical written form of the record's keys.
+template <class Record>
+void WriteSection(IniFile& ini, std::string_view section, const Record& record) {
+    ini.EraseSection(section);
+    IniKeyWriter writer(ini, section);
+    // The writer only reads the fields; Exchange takes them by reference so that one key
+    // list serves reading and writing.
+    const_cast<Record&>(record).Exchange(writer);
+}
 
 }  // namespace skin
