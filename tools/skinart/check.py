@@ -39,6 +39,18 @@ def resize_mode(section):
     return "fixed"
 
 
+def check_corners(name, section):
+    """The corner points of a picture that stretches both ways must sit on the client
+    rectangle's edges or inside them, or the border strips get pieces of negative size."""
+    left, top, right, bottom = section["clientrect"]
+    lt, rt, lb, rb = (section[k] for k in ("lefttoppoint", "righttoppoint", "leftbottompoint",
+                                           "rightbottompoint"))
+    if not (left <= lt[0] and left <= lb[0] and rt[0] <= right and rb[0] <= right
+            and top <= lt[1] and top <= rt[1] and lb[1] <= bottom and rb[1] <= bottom):
+        raise SkinError(f"[{name}] corner points {lt}, {rt}, {lb}, {rb} leave the client "
+                        f"rectangle's band {section['clientrect']}")
+
+
 def _inside(rect, width, height):
     return 0 <= rect[0] <= rect[2] <= width and 0 <= rect[1] <= rect[3] <= height
 
@@ -76,6 +88,7 @@ def check_skin(definition, sizes, frame_size):
     frame picture's size; raises SkinError on the first fault."""
     form = definition.sections["FORMINFO"]
     check_section("FORMINFO", form, sizes, frame_size)
+    check_corners("FORMINFO", dict(form))
     for name in ("POPUPWINDOW", "HINTWINDOW"):
         pairs = definition.sections[name]
         window = sizes[dict(pairs)["windowpictureindex"]]
@@ -94,6 +107,8 @@ def check_skin(definition, sizes, frame_size):
                 if not _inside(skin, *frame_size):
                     raise SkinError(f"[{record}] skinrect={skin} leaves the frame picture")
             check_section(record, pairs, sizes, own)
+            if resize_mode(dict(pairs)) == "both":
+                check_corners(record, dict(pairs))
     for name, mode in EXPECTED_MODES.items():
         found = resize_mode(dict(definition.sections[name]))
         if found != mode:

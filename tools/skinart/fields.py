@@ -7,6 +7,7 @@ the frame turns amber while the field is hot or focused, as buttons do."""
 from canvas import Canvas, darken, lighten, sd_round_rect, vgradient
 from buttons import face
 from glyphs import arrow
+from panels import group_frame
 from skindef import EMPTY, both, control, font, horizontal
 import theme as t
 
@@ -145,10 +146,9 @@ def draw(atlas, marks, group, spin):
     box_frame = both(4, box, 3, client=(2, 2, 58, 38))
     s["memo"] = (edit_keys(box_frame, box_hot)
                  + [("bgcolor", t.FIELD), ("activebgcolor", t.FIELD)])
-    group_frame = both(4, group, 8, client=(2, 20, group.width - 2, group.height - 2))
     caption = (4, 1, group.width - 4, 19)
     s["listbox"] = _list_keys(box_frame, items, EMPTY)
-    s["captionlistbox"] = _list_keys(group_frame, items, caption)
+    s["captionlistbox"] = _list_keys(group_frame(group), items, caption)
     check_keys = [("checkimagerect", marks[0]), ("itemcheckrect", (2, 2, 15, 15)),
                   ("uncheckimagerect", marks[1])]
     s["checklistbox"] = s["listbox"] + check_keys

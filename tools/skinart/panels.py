@@ -8,7 +8,7 @@ with an amber edge at its top and opens into the page below it."""
 from canvas import Canvas, darken, lighten, sd_round_rect, vgradient
 from buttons import face
 from glyphs import arrow, cross, grip
-from skindef import EMPTY, both, control, fixed, font, frame_points, horizontal, stretch
+from skindef import EMPTY, both, control, custom, fixed, font, frame_points, horizontal, stretch
 import theme as t
 
 GROUP_W, GROUP_H, HEADER = 120, 80, 20
@@ -105,8 +105,12 @@ def panel_keys(frame_keys, caption, colour, style, marks=(EMPTY, EMPTY)):
                ("grippertransparent", False), ("grippertransparentcolor", t.PAPER)])
 
 
-def _group_frame(skin):
-    return both(4, skin, 8, client=(2, HEADER, GROUP_W - 2, GROUP_H - 2))
+def group_frame(skin):
+    """The frame keys of the group box picture: the corner zones reach down to the header
+    band's foot, so a caption across the band grows with the box."""
+    w, h = skin.width, skin.height
+    return custom(4, skin, ((8, HEADER), (w - 8, HEADER), (8, h - 2), (w - 8, h - 2)),
+                  (2, HEADER, w - 2, h - 2))
 
 
 def draw(atlas, marks):
@@ -115,7 +119,7 @@ def draw(atlas, marks):
     s = {}
     group, panel, page = atlas.put_row([_group(), _panel(), _page()])
     caption = (4, 1, GROUP_W - 4, HEADER - 1)
-    s["groupbox"] = panel_keys(_group_frame(group), caption, t.INK, "fsbold", marks)
+    s["groupbox"] = panel_keys(group_frame(group), caption, t.INK, "fsbold", marks)
     for name in ("panel", "toolpanel", "statusbar", "bigtoolpanel", "resizetoolpanel"):
         s[name] = panel_keys(both(4, panel, 4, client=(2, 2, 98, 58)), EMPTY, t.INK, "")
 
@@ -181,7 +185,7 @@ def _expanel(atlas, group):
                                            for st in ("normal", "hot", "down")])
         buttons += [(name + "rect", normal), (name + "activerect", hot),
                     (name + "downrect", down)]
-    return (_group_frame(group)
+    return (group_frame(group)
             + [("rollhskinrect", header), ("rollvskinrect", side), ("rollleftoffset", 8),
                ("rollrightoffset", 8), ("rolltopoffset", 8), ("rollbottomoffset", 8),
                ("rollvcaptionrect", (1, 4, HEADER - 1, GROUP_W - 4)),
