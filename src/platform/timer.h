@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "platform/component.h"
+
+namespace platform {
+
+class Application;
+
+// A repeating timer delivered on the UI thread by the Application's loop. Starting a
+// stopped timer, or giving a running one a different interval, restarts its count: the
+// next tick comes one full interval later. An interval of 0 never fires.
+class Timer : public Component {
+public:
+    explicit Timer(Application& app, Component* owner = nullptr);
+    ~Timer() override;
+
+    [[nodiscard]] bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    // Milliseconds between ticks; negative values are taken as 0.
+    [[nodiscard]] int Interval() const { return interval_; }
+    void SetInterval(int ms);
+
+    std::function<void(Timer& sender)> OnTimer;
+
+    // When the next tick is due on the application's clock; meaningful while Armed().
+    [[nodiscard]] std::int64_t Deadline() const { return deadline_; }
+    [[nodiscard]] bool Armed() const { return enabled_ && interval_ > 0; }
+    // Called by the Application when the deadline has come: schedules the next tick
+    // and runs OnTimer.
+    void Fire(std::int64_t now);
+
+private:
+    void Restart();
+
+    Application& app_;
+    bool enabled_ = true;
+    int interval_ = 1000;
+    std::int64_t deadline_ = 0;
+};
+
+}  // namespace platform

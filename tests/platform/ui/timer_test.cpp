@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include "platform/headless/driver.h"
+#include "platform/message_box.h"
+#include "platform/timer.h"
+
+namespace {
+
+using platform::Form;
+using platform::Timer;
+using platform::headless::Driver;
+
+// A window whose clock runs only while it is the active window of the program, as the
+// game's main window does.
+class ClockForm : public Form {
+public:
+    explicit ClockForm(platform::Application& app) : Form(app), clock(Own<Timer>(app, this)) {
+        clock.SetEnabled(false);
+        clock.OnTimer = [this](Timer&) { ticks.push_back(App().NowMs()); };
+    }
+    void FormActivate() override { clock.SetEnabled(true); }
+    void FormDeactivate() override { clock.SetEnabled(false); }
+
+    Timer& clock;
+    std::vector<std::int64_t> ticks;
+};
+
+TEST(TimerTest, FiresEveryIntervalAtItsDeadlines) {
+    Driver d;
+    Timer t(d.App());
+    std::vector<std::int64_t> at;
+    t.OnTimer = [&](Timer&) { at.push_back(d.App().NowMs()); };
+    t.SetInterval(300);
+    d.Advance(1000);
+    EXPECT_EQ(at, (std::vector<std::int64_t>{300, 600, 900}));
+}
+
+TEST(TimerTest, TimersFireInDeadlineOrder) {
+    Driver d;
+    Timer slow(d.App()), fast(d.App());
+    std::string order;
+    slow.SetInterval(250);
+    fast.SetInterval(100);
+    slow.OnTimer = [&](Timer&) { order += 'S'; };
+    fast.OnTimer = [&](Timer&) { order += 'f'; };
+    d.Advance(500);
+    // At 500 both are due: the one created first goes first.
+    EXPECT_EQ(order, "ffSffSf");
+}
+
+TEST(TimerTest, StartingAStoppedTimerCountsAFullInterval) {
+    Driver d;
+    Timer t(d.App());
+    int ticks = 0;
+    t.OnTimer = [&](Timer&) { ++ticks; };
+    t.SetInterval(1000);
+    d.Advance(900);
+    t.SetEnabled(false);
+    d.Advance(500);
+    t.SetEnabled(true);
+    d.Advance(999);
+    EXPECT_EQ(ticks, 0);
+    d.Advance(1);
+    EXPECT_EQ(ticks, 1);
+}
+
+TEST(TimerTest, ChangingTheIntervalRestartsTheCountButTheSameIntervalDoesNot) {
+    Driver d;
+    Timer t(d.App());
+    int ticks = 0;
+    t.OnTimer = [&](Timer&) { ++ticks; };
+    t.SetInterval(1000);
+    d.Advance(800);
+    t.SetInterval(1000);
+    d.Advance(200);
+    EXPECT_EQ(ticks, 1) << "the same interval must not restart the count";
+    d.Advance(800);
+    t.SetInterval(500);
+    d.Advance(499);
+    EXPECT_EQ(ticks, 1) << "a new interval counts from the change";
+    d.Advance(1);
+    EXPECT_EQ(ticks, 2);
+}
+
+TEST(TimerTest, ZeroIntervalNeverFires) {
+    Driver d;
+    Timer t(d.App());
+    int ticks = 0;
+    t.OnTimer = [&](Timer&) { ++ticks; };
+    t.SetInterval(0);
+    d.Advance(10000);
+    EXPECT_EQ(ticks, 0);
+    EXPECT_FALSE(d.App().NextDeadline().has_value());
+}
+
+TEST(TimerTest, PausesWhileAMessageBoxIsActiveAndResumesWithAFullInterval) {
+    Driver d;
+    auto& form = d.App().CreateForm<ClockForm>();
+    form.clock.SetInterval(1000);
+    form.Show();
+    d.Advance(600);
+    // While the box is up the clock moves 5 s; the box is then answered.
+    d.Script([&] {
+        d.Advance(5000);
+        d.PressKey(platform::Key::Return);
+    });
+    platform::ShowMessageBox(d.App(), "Пауза", "Information", platform::MessageKind::Information);
+    EXPECT_TRUE(form.ticks.empty());
+    EXPECT_TRUE(form.IsActive());
+    d.Advance(999);
+    EXPECT_TRUE(form.ticks.empty()) << "the clock must resume with a full interval";
+    d.Advance(1);
+    EXPECT_EQ(form.ticks, (std::vector<std::int64_t>{6600}));
+}
+
+TEST(TimerTest, SwitchingToAnotherProgramDoesNotPause) {
+    Driver d;
+    auto& form = d.App().CreateForm<ClockForm>();
+    form.Show();
+    // Another program taking the focus reaches us as nothing at all; our window stays
+    // the active one among ours.
+    d.Advance(3000);
+    EXPECT_EQ(form.ticks.size(), 3u);
+    EXPECT_TRUE(form.IsActive());
+}
+
+TEST(TimerTest, PausesWhileAnotherWindowOfTheProgramIsActive) {
+    Driver d;
+    auto& form = d.App().CreateForm<ClockForm>();
+    auto& dialog = d.App().CreateForm<Form>();
+    form.Show();
+    d.Advance(500);
+    dialog.Show();
+    d.Advance(5000);
+    EXPECT_TRUE(form.ticks.empty());
+    d.Click(form, {50, 50});
+    EXPECT_TRUE(form.IsActive());
+    d.Advance(1000);
+    EXPECT_EQ(form.ticks, (std::vector<std::int64_t>{6500}));
+}
+
+}  // namespace
