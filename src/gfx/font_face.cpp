@@ -7,7 +7,6 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -19,10 +18,6 @@ namespace {
 // What a logical height 0 asks for: a default cell height, as the platform's font mapper
 // picks one.
 constexpr int kDefaultCellHeight = 16;
-
-// The smallest integer not below v, forgiving the last bits of floating-point noise so
-// that an exact 15.0 computed as 15.0000000001 stays 15.
-int CeilTolerant(double v) { return static_cast<int>(std::ceil(v - 1e-9)); }
 
 // The average character width of the original OS/2 definition: lower-case letters and the
 // space weighted by their frequency in English text. Liberation 2 stores the newer
@@ -74,11 +69,11 @@ FontFace::FontFace(const FontLibrary& library, const FontFile& file, int height,
 FontFace::~FontFace() { FT_Done_Face(face_); }
 
 // Windows-style integer metrics from the font's own tables. The cell is the OS/2 table's
-// usWinAscent + usWinDescent scaled to the pixel size; a negative logical height is the em
-// size in pixels, a positive one is the cell, from which the em size follows. The ascent is
-// rounded up, as the hinted outlines of capitals with accents reach that row, and the
-// descent is what is left of the cell, so Arial -16 gives the familiar 15 + 3 = 18 with an
-// internal leading of 2. The average width (the tab unit) follows WeightedAverageWidth.
+// usWinAscent + usWinDescent scaled to the pixel size: a negative logical height is the em
+// size in pixels and the cell follows from it; a positive one is the cell, and the em size
+// follows from that. The descent is the scaled usWinDescent rounded and the ascent is the
+// rest of the cell, so Arial -16 gives the familiar 15 + 3 = 18 with an internal leading of
+// 2. The average width (the tab unit) follows WeightedAverageWidth.
 void FontFace::ComputeMetrics(int height) {
     const double unitsPerEm = face_->units_per_EM;
     const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face_, FT_SFNT_OS2));
@@ -106,8 +101,8 @@ void FontFace::ComputeMetrics(int height) {
 
     const double scale = pixelsPerEm / unitsPerEm;
     metrics_.CellHeight = cell;
-    metrics_.Ascent = std::clamp(CeilTolerant(winAscent * scale), 0, cell);
-    metrics_.Descent = cell - metrics_.Ascent;
+    metrics_.Descent = std::clamp(RoundHalfEven(winDescent * scale), 0, cell);
+    metrics_.Ascent = cell - metrics_.Descent;
     metrics_.InternalLeading = std::max(0, cell - pixelsPerEm);
     const double averageWidth = WeightedAverageWidth(face_);
     if (averageWidth > 0) {
