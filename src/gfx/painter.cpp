@@ -30,19 +30,43 @@ namespace {
     return static_cast<int>((static_cast<long long>(2 * i + 1) * n) / (2LL * m));
 }
 
-// Calls put(x, pixel) for each destination pixel of row y between x0 and x1 whose nearest
-// source pixel lies inside src; deviceDst is the whole destination in device space.
-template <typename PutFn>
-void StretchSpans(const Bitmap& src, const Rect& srcRect, const Rect& deviceDst, int y, int x0, int x1,
-                         PutFn&& put) {
-    const int sy = srcRect.top + NearestSource(y - deviceDst.top, srcRect.height(), deviceDst.height());
-    if (sy < 0 || sy >= src.height()) return;
-    const Pixel* srcRow = src.row(sy);
-    for (int x = x0; x < x1; ++x) {
-        const int sx = srcRect.left + NearestSource(x - deviceDst.left, srcRect.width(), deviceDst.width());
-        if (sx >= 0 && sx < src.width()) put(x, srcRow[sx]);
+// The nearest-neighbour mapping of one stretch, worked out once per call: the source
+// column of every visible destination column (-1 where it falls outside the source) and
+// the source row of a destination row.
+class StretchMap {
+public:
+    StretchMap(const Bitmap& src, const Rect& srcRect, const Rect& deviceDst, const Rect& visible)
+        : src_(src), srcRect_(srcRect), dst_(deviceDst), first_(visible.left) {
+        columns_.resize(static_cast<std::size_t>(visible.width()));
+        for (int x = visible.left; x < visible.right; ++x) {
+            const int sx = srcRect.left + NearestSource(x - deviceDst.left, srcRect.width(), deviceDst.width());
+            columns_[static_cast<std::size_t>(x - first_)] = (sx >= 0 && sx < src.width()) ? sx : -1;
+        }
     }
-}
+
+    // The source row for device row y, or -1 when it falls outside the source.
+    [[nodiscard]] int SourceRow(int y) const {
+        const int sy = srcRect_.top + NearestSource(y - dst_.top, srcRect_.height(), dst_.height());
+        return (sy >= 0 && sy < src_.height()) ? sy : -1;
+    }
+
+    // Calls put(x, pixel) for the columns x0..x1 of a row whose source row is sy.
+    template <typename PutFn>
+    void ForEachPixel(int sy, int x0, int x1, PutFn&& put) const {
+        const Pixel* srcRow = src_.row(sy);
+        const int* column = columns_.data() + (x0 - first_);
+        for (int x = x0; x < x1; ++x, ++column) {
+            if (*column >= 0) put(x, srcRow[*column]);
+        }
+    }
+
+private:
+    const Bitmap& src_;
+    Rect srcRect_;
+    Rect dst_;
+    int first_;
+    std::vector<int> columns_;
+};
 
 }  // namespace
 
@@ -202,19 +226,40 @@ void Painter::Stretch(const Bitmap& src, const Rect& srcRect, const Rect& dstRec
         return;
     }
     const Rect device = dstRect.translated(Translation());
+    const Rect visible = device.intersected(state_.back().clip);
+    if (visible.empty()) return;
+    const StretchMap map(src, srcRect, device, visible);
+    // Enlarging repeats source rows: a row that repeats the span just drawn above it is
+    // copied from there instead of being gathered again.
+    int lastY = INT_MIN, lastSy = -1, lastX0 = 0, lastX1 = 0;
     ForEachClippedSpan(device, [&](int y, int x0, int x1) {
+        const int sy = map.SourceRow(y);
+        if (sy < 0) return;
         Pixel* row = target_->row(y);
-        StretchSpans(src, srcRect, device, y, x0, x1, [row](int x, Pixel p) { row[x] = p; });
+        if (y == lastY + 1 && sy == lastSy && x0 == lastX0 && x1 == lastX1) {
+            std::memcpy(row + x0, target_->row(y - 1) + x0, static_cast<std::size_t>(x1 - x0) * sizeof(Pixel));
+        } else {
+            map.ForEachPixel(sy, x0, x1, [row](int x, Pixel p) { row[x] = p; });
+        }
+        lastY = y;
+        lastSy = sy;
+        lastX0 = x0;
+        lastX1 = x1;
     });
 }
 
 void Painter::CopyTransparent(const Bitmap& src, const Rect& srcRect, const Rect& dstRect, Pixel key) {
     if (srcRect.empty() || dstRect.empty()) return;
-    const Pixel rgbKey = key & 0x00FFFFFFu;
     const Rect device = dstRect.translated(Translation());
+    const Rect visible = device.intersected(state_.back().clip);
+    if (visible.empty()) return;
+    const StretchMap map(src, srcRect, device, visible);
+    const Pixel rgbKey = key & 0x00FFFFFFu;
     ForEachClippedSpan(device, [&](int y, int x0, int x1) {
+        const int sy = map.SourceRow(y);
+        if (sy < 0) return;
         Pixel* row = target_->row(y);
-        StretchSpans(src, srcRect, device, y, x0, x1, [row, rgbKey](int x, Pixel p) {
+        map.ForEachPixel(sy, x0, x1, [row, rgbKey](int x, Pixel p) {
             if ((p & 0x00FFFFFFu) != rgbKey) row[x] = p;
         });
     });

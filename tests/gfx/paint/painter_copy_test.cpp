@@ -1,3 +1,7 @@
+#include <cmath>
+#include <optional>
+#include <random>
+
 #include <gtest/gtest.h>
 
 #include "gfx/painter.h"
@@ -10,6 +14,7 @@ using gfx::MakePixel;
 using gfx::Painter;
 using gfx::Pixel;
 using gfx::Rect;
+using gfx::Region;
 using namespace painttest;
 
 const Bitmap kSource = FromArt(
@@ -203,6 +208,49 @@ TEST(PainterCoverage, GlyphsHangingOffTheTopLeftReadOnlyTheirVisiblePart) {
     p.DrawCoverage(nullptr, 3, 3, 3, {0, 0}, kInk);
     p.DrawCoverage(mask, 3, 3, 2, {0, 0}, kInk);  // stride shorter than a row: refused
     EXPECT_EQ(b.at(1, 1), MakePixel(0, 0, 0));
+}
+
+// What a nearest-neighbour stretch must give at device pixel (x, y), by the centre rule,
+// or nothing when the pixel lies outside the destination or the source.
+std::optional<gfx::Pixel> ExpectedStretchPixel(const Bitmap& src, const Rect& srcRect, const Rect& dst, int x, int y) {
+    if (!dst.contains(gfx::Point{x, y})) return std::nullopt;
+    const int sx = srcRect.left + static_cast<int>(std::floor((x - dst.left + 0.5) * srcRect.width() / dst.width()));
+    const int sy = srcRect.top + static_cast<int>(std::floor((y - dst.top + 0.5) * srcRect.height() / dst.height()));
+    if (!src.rect().contains(gfx::Point{sx, sy})) return std::nullopt;
+    return src.at(sx, sy);
+}
+
+TEST(PainterStretch, MatchesTheCentreRuleThroughRegionClips) {
+    std::mt19937 rng(5);
+    Bitmap src(7, 5);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x) src.set(x, y, MakePixel(x * 30, y * 50, 7));
+    std::uniform_int_distribution<int> coord(-4, 12);
+    std::uniform_int_distribution<int> size(1, 14);
+    for (int round = 0; round < 200; ++round) {
+        const Rect srcRect = Rect::from_size(coord(rng) / 2, coord(rng) / 2, size(rng) / 2 + 1, size(rng) / 2 + 1);
+        const Rect dst = Rect::from_size(coord(rng), coord(rng), size(rng), size(rng));
+        const std::vector<Rect> clip = {Rect::from_size(coord(rng), coord(rng), size(rng), size(rng)),
+                                        Rect::from_size(coord(rng), coord(rng), size(rng), size(rng))};
+        const Region region = Region::FromRects(clip);
+        const gfx::Pixel key = src.at(3, 2);
+        Bitmap stretched(10, 10, kBack);
+        Bitmap keyed(10, 10, kBack);
+        Painter ps(stretched);
+        Painter pk(keyed);
+        ps.ClipRegion(region);
+        pk.ClipRegion(region);
+        ps.Stretch(src, srcRect, dst);
+        pk.CopyTransparent(src, srcRect, dst, key);
+        for (int y = 0; y < 10; ++y) {
+            for (int x = 0; x < 10; ++x) {
+                const auto want = region.Contains({x, y}) ? ExpectedStretchPixel(src, srcRect, dst, x, y) : std::nullopt;
+                ASSERT_EQ(stretched.at(x, y), want.value_or(kBack)) << "round " << round << " at " << x << "," << y;
+                const gfx::Pixel wantKeyed = want && *want != key ? *want : kBack;
+                ASSERT_EQ(keyed.at(x, y), wantKeyed) << "round " << round << " at " << x << "," << y;
+            }
+        }
+    }
 }
 
 }  // namespace
