@@ -1,0 +1,86 @@
+#include "platform/sdl/sdl_audio.h"
+
+#include <SDL.h>
+
+namespace platform {
+namespace {
+
+SDL_AudioFormat ToSdl(SampleFormat format) {
+    switch (format) {
+        case SampleFormat::Unsigned8: return AUDIO_U8;
+        case SampleFormat::Signed16: return AUDIO_S16LSB;
+        case SampleFormat::Signed32: return AUDIO_S32LSB;
+        case SampleFormat::Float32: return AUDIO_F32LSB;
+    }
+    return AUDIO_S16LSB;
+}
+
+}  // namespace
+
+SdlAudio::SdlAudio() {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
+        initialised_ = true;
+    } else {
+        deviceError_ = SDL_GetError();
+    }
+}
+
+SdlAudio::~SdlAudio() {
+    CloseDevice();
+    if (initialised_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+void SdlAudio::Open(const std::string& path) {
+    Close();
+    sound_ = LoadWav(path);
+    open_ = true;
+}
+
+void SdlAudio::Play() {
+    if (!open_ || !initialised_ || !EnsureDevice(sound_)) return;
+    SDL_ClearQueuedAudio(device_);
+    if (SDL_QueueAudio(device_, sound_.samples.data(), static_cast<Uint32>(sound_.samples.size())) != 0) return;
+    SDL_PauseAudioDevice(device_, 0);
+}
+
+void SdlAudio::Close() {
+    if (!open_) return;
+    if (device_ != 0) {
+        SDL_PauseAudioDevice(device_, 1);
+        SDL_ClearQueuedAudio(device_);
+    }
+    sound_ = {};
+    open_ = false;
+}
+
+bool SdlAudio::EnsureDevice(const WavSound& sound) {
+    if (device_ != 0 && deviceFormat_ == sound.format && deviceChannels_ == sound.channels &&
+        deviceRate_ == sound.sampleRate) {
+        return true;
+    }
+    CloseDevice();
+    SDL_AudioSpec wanted{};
+    wanted.freq = sound.sampleRate;
+    wanted.format = ToSdl(sound.format);
+    wanted.channels = static_cast<Uint8>(sound.channels);
+    wanted.samples = 1024;
+    // Without allowed changes SDL converts to whatever the device really runs at.
+    device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    if (device_ == 0) {
+        deviceError_ = SDL_GetError();
+        return false;
+    }
+    deviceError_.clear();
+    deviceFormat_ = sound.format;
+    deviceChannels_ = sound.channels;
+    deviceRate_ = sound.sampleRate;
+    return true;
+}
+
+void SdlAudio::CloseDevice() {
+    if (device_ == 0) return;
+    SDL_CloseAudioDevice(device_);
+    device_ = 0;
+}
+
+}  // namespace platform
