@@ -189,10 +189,14 @@ void Application::FormShown(Form& form) {
 void Application::FormHidden(Form& form) {
     EraseValue(zorder_, &form);
     if (active_ != &form) return;
-    // The window that was in front of the others before takes the activation back.
+    // The window that was in front of the others before takes the activation back; a modal
+    // window being hidden no longer blocks the one that opened it.
+    Form* blocker = nullptr;
+    for (auto it = modal_.rbegin(); it != modal_.rend() && !blocker; ++it)
+        if (*it != &form) blocker = *it;
     Form* next = nullptr;
     for (auto it = zorder_.rbegin(); it != zorder_.rend(); ++it) {
-        if (!(*it)->PopupStyle && AcceptsInput(**it)) {
+        if (!(*it)->PopupStyle && (!blocker || *it == blocker)) {
             next = *it;
             break;
         }

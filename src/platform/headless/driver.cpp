@@ -20,7 +20,8 @@ Form* Driver::TopWindow() const { return app_->ZOrder().empty() ? nullptr : app_
 gfx::Point Driver::Screen(const Form& form, gfx::Point window) const { return window + form.BoundsRect().top_left(); }
 
 void Driver::MouseDown(Form& form, gfx::Point window, MouseButton button, unsigned shift) {
-    MoveTo(form, window, shift);
+    // A press where the pointer already is comes without a move, as on a real display.
+    if (pointerForm_ != &form || backend_->PointerPosition() != Screen(form, window)) MoveTo(form, window, shift);
     buttons_ |= ButtonState(button);
     app_->DeliverMouseDown(form, window, Screen(form, window), button, shift | buttons_);
     app_->UpdateAll();
