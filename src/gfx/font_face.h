@@ -26,7 +26,7 @@ struct Glyph {
 
 // A horizontal line drawn with the text: its top relative to the baseline (positive
 // below it) and its thickness, both in pixels.
-struct TextLine {
+struct DecorationLine {
     int offset = 0;
     int thickness = 1;
 };
@@ -42,9 +42,8 @@ public:
     FontFace& operator=(const FontFace&) = delete;
 
     [[nodiscard]] const FontMetrics& Metrics() const { return metrics_; }
-    [[nodiscard]] TextLine Underline() const { return underline_; }
-    [[nodiscard]] TextLine StrikeOut() const { return strikeOut_; }
-    [[nodiscard]] const std::string& Family() const { return family_; }
+    [[nodiscard]] DecorationLine Underline() const { return underline_; }
+    [[nodiscard]] DecorationLine StrikeOut() const { return strikeOut_; }
 
     // The glyph of a code point, rendered on first use; a character the face lacks gives
     // the face's missing-character box.
@@ -60,8 +59,8 @@ private:
     bool emboldenSynthetically_ = false;
     bool slantSynthetically_ = false;
     FontMetrics metrics_;
-    TextLine underline_;
-    TextLine strikeOut_;
+    DecorationLine underline_;
+    DecorationLine strikeOut_;
     std::unordered_map<char32_t, Glyph> glyphs_;
 };
 

@@ -9,7 +9,7 @@
 namespace gfx {
 namespace {
 
-void DrawHorizontalLine(Painter& painter, int left, int right, int baseline, TextLine line, Pixel color) {
+void DrawHorizontalLine(Painter& painter, int left, int right, int baseline, DecorationLine line, Pixel color) {
     if (right <= left) return;
     painter.FillRect({left, baseline + line.offset, right, baseline + line.offset + line.thickness}, color);
 }
