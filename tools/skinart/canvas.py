@@ -41,12 +41,6 @@ def vgradient(top, bottom, y0, y1):
     return lambda x, y: mix(top, bottom, (y - y0) / span)
 
 
-def hgradient(left, right, x0, x1):
-    """A paint function that runs from colour left at column x0 to colour right at x1."""
-    span = max(1, x1 - x0 - 1)
-    return lambda x, y: mix(left, right, (x - x0) / span)
-
-
 def solid(c):
     """A paint function of one colour."""
     return lambda x, y: c
@@ -150,15 +144,16 @@ class Canvas:
             for x in range(max(0, x0), min(self.width, x1)):
                 self.set(x, y, paint(x, y))
 
-    def shape(self, sdf, paint, bbox=None, opacity=1.0):
-        """Paints the inside of a distance-function shape, anti-aliased at its edge."""
+    def shape(self, sdf, paint, bbox=None):
+        """Paints the inside of a distance-function shape, anti-aliased at its edge; bbox
+        (x0, y0, x1, y1) limits the work to that box and one pixel around it."""
         paint = paint if callable(paint) else solid(paint)
         x0, y0, x1, y1 = bbox if bbox else (0, 0, self.width, self.height)
         for y in range(max(0, int(y0) - 1), min(self.height, int(math.ceil(y1)) + 1)):
             for x in range(max(0, int(x0) - 1), min(self.width, int(math.ceil(x1)) + 1)):
                 coverage = clamp(0.5 - sdf(x + 0.5, y + 0.5), 0.0, 1.0)
                 if coverage > 0.0:
-                    self.blend(x, y, paint(x, y), coverage * opacity)
+                    self.blend(x, y, paint(x, y), coverage)
 
     def hline(self, x0, x1, y, c, alpha=1.0):
         """A one-pixel horizontal line over columns x0..x1-1."""

@@ -60,15 +60,6 @@ class Definition:
             raise ValueError(f"section [{name}] has the keys {sorted(doubled)} more than once")
         self.sections[name] = list(pairs)
 
-    def get(self, section, key, default=None):
-        """The value of a key, looked up without regard to case."""
-        for name, pairs in self.sections.items():
-            if name.lower() == section.lower():
-                for k, v in pairs:
-                    if k.lower() == key.lower():
-                        return v
-        return default
-
     def text(self):
         """The whole definition, one section after another with a blank line between."""
         lines = []

@@ -30,7 +30,6 @@ DISABLED_TEXT = (134, 130, 118)
 # Accents.
 WINE = (146, 38, 42)
 WINE_HOT = (196, 62, 54)
-WINE_DOWN = (98, 22, 28)
 AMBER = (214, 150, 52)           # hot outlines, slider fill
 AMBER_LIGHT = (248, 226, 168)    # hot faces
 FOCUS_BLUE = (62, 100, 150)      # focus ring
