@@ -110,9 +110,12 @@ void Painter::ForEachClippedSpan(const Rect& deviceRect, SpanFn&& span) const {
         for (int y = r.top; y < r.bottom; ++y) span(y, r.left, r.right);
         return;
     }
-    for (const Rect& part : s.clipRegion.Rects()) {
-        if (part.top >= r.bottom) break;
-        const Rect piece = part.intersected(r);
+    // Bands are sorted and disjoint, so bottoms rise with tops: skip straight to the first
+    // rectangle that reaches below r's top.
+    const std::vector<Rect>& parts = s.clipRegion.Rects();
+    auto it = std::upper_bound(parts.begin(), parts.end(), r.top, [](int y, const Rect& part) { return y < part.bottom; });
+    for (; it != parts.end() && it->top < r.bottom; ++it) {
+        const Rect piece = it->intersected(r);
         if (piece.empty()) continue;
         for (int y = piece.top; y < piece.bottom; ++y) span(y, piece.left, piece.right);
     }
