@@ -213,6 +213,12 @@ void Painter::DrawLine(Point a, Point b, Pixel c) {
 void Painter::Copy(const Bitmap& src, const Rect& srcRect, Point dst) {
     const Rect from = srcRect.intersected(src.rect());
     if (from.empty()) return;
+    if (&src == target_) {
+        // Copying within the target: take the part out first so no row is read after it
+        // has been written.
+        Copy(src.Copy(from), Rect::from_size({}, from.size()), dst + (from.top_left() - srcRect.top_left()));
+        return;
+    }
     // Where the source part lands in device space, and the shift back to the source.
     const Point origin = dst + (from.top_left() - srcRect.top_left()) + Translation();
     const Point toSource = from.top_left() - origin;
@@ -224,6 +230,11 @@ void Painter::Copy(const Bitmap& src, const Rect& srcRect, Point dst) {
 
 void Painter::Stretch(const Bitmap& src, const Rect& srcRect, const Rect& dstRect) {
     if (srcRect.empty() || dstRect.empty()) return;
+    if (&src == target_) {
+        const Bitmap copy = src;
+        Stretch(copy, srcRect, dstRect);
+        return;
+    }
     if (srcRect.size() == dstRect.size()) {
         Copy(src, srcRect, dstRect.top_left());
         return;
@@ -253,6 +264,11 @@ void Painter::Stretch(const Bitmap& src, const Rect& srcRect, const Rect& dstRec
 
 void Painter::CopyTransparent(const Bitmap& src, const Rect& srcRect, const Rect& dstRect, Pixel key) {
     if (srcRect.empty() || dstRect.empty()) return;
+    if (&src == target_) {
+        const Bitmap copy = src;
+        CopyTransparent(copy, srcRect, dstRect, key);
+        return;
+    }
     const Rect device = dstRect.translated(Translation());
     const Rect visible = device.intersected(state_.back().clip);
     if (visible.empty()) return;
@@ -271,6 +287,11 @@ void Painter::CopyTransparent(const Bitmap& src, const Rect& srcRect, const Rect
 void Painter::BlendCopy(const Bitmap& src, const Rect& srcRect, Point dst, std::uint8_t opacity) {
     const Rect from = srcRect.intersected(src.rect());
     if (from.empty() || opacity == 0) return;
+    if (&src == target_) {
+        BlendCopy(src.Copy(from), Rect::from_size({}, from.size()), dst + (from.top_left() - srcRect.top_left()),
+                  opacity);
+        return;
+    }
     const Point origin = dst + (from.top_left() - srcRect.top_left()) + Translation();
     const Point toSource = from.top_left() - origin;
     ForEachClippedSpan(Rect::from_size(origin, from.size()), [&](int y, int x0, int x1) {

@@ -53,7 +53,8 @@ public:
     void DrawLine(Point a, Point b, Pixel c);
 
     // Copies src's part srcRect with its top-left at dst, pixels as they are. The part of
-    // srcRect outside src is not drawn; what exists lands where it would have.
+    // srcRect outside src is not drawn; what exists lands where it would have. src may be
+    // the target itself, overlapping or not (as may every source below).
     void Copy(const Bitmap& src, const Rect& srcRect, Point dst);
     // Stretches src's part srcRect over dstRect, nearest neighbour by pixel centres:
     // destination column i (from dstRect.left) takes source column srcRect.left +

@@ -66,6 +66,24 @@ TEST(PainterCopy, SourceRectOutsideTheSourceReadsOnlyWhatExists) {
     EXPECT_EQ(untouched, Bitmap(2, 2, kBack));
 }
 
+TEST(PainterCopy, OverlappingCopyWithinTheTargetReadsTheOriginal) {
+    Bitmap b = FromArt(
+        "rgb.\n"
+        "#r..\n"
+        "....\n");
+    Painter p(b);
+    p.Copy(b, {0, 0, 3, 2}, {1, 1});
+    EXPECT_EQ(Art(b),
+              "rgb.\n"
+              "#rgb\n"
+              ".#r.\n");
+    p.Stretch(b, {0, 0, 2, 1}, {0, 1, 4, 3});
+    EXPECT_EQ(Art(b),
+              "rgb.\n"
+              "rrgg\n"
+              "rrgg\n");
+}
+
 TEST(PainterStretch, EnlargingRepeatsEachPixel) {
     Bitmap b(4, 2, kBack);
     Painter p(b);
