@@ -29,6 +29,7 @@ public:
 
     GameState State;
 
+    // The program-wide generator; every random decision of the rules draws from it.
     [[nodiscard]] Random& Rng() { return random_; }
     // Hands a cue to the sink; an error from the sink propagates to the caller.
     void Play(Cue cue) const;

@@ -13,13 +13,14 @@ using ClockSource = std::function<uint32_t()>;
 // in 0..n-1 is the high 32 bits of state * n.
 class Random {
 public:
+    // Starts from state 0; the clock source is only read by Reseed.
     explicit Random(ClockSource clock);
 
     // Takes a fresh seed from the clock source.
     void Reseed();
     // Draws a uniform integer in 0..n-1; n must be at least 1.
     [[nodiscard]] uint32_t Next(uint32_t n);
-
+    // The generator's current state, for checking a pinned sequence.
     [[nodiscard]] uint32_t State() const { return state_; }
 
 private:

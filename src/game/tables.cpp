@@ -145,7 +145,7 @@ int32_t TrainingCost(int32_t senseiLevel)
     return 200 * senseiLevel + 300;
 }
 
-std::string_view ActionHint(StreetAction action)
+std::string_view ActionHint(ActionLabel action)
 {
     return kActionHints.at(static_cast<size_t>(action));
 }

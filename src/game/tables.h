@@ -78,8 +78,8 @@ struct BegPhraseRow {
 [[nodiscard]] int32_t TrainingCost(int32_t senseiLevel);
 
 // The clickable action labels of the main window, each with its hover hint.
-enum class StreetAction { SearchBottles, Beg, Training, ReturnBottles, Seduce, AskPetrovich };
+enum class ActionLabel { SearchBottles, Beg, Training, ReturnBottles, Seduce, AskPetrovich };
 // The hover hint of an action label.
-[[nodiscard]] std::string_view ActionHint(StreetAction action);
+[[nodiscard]] std::string_view ActionHint(ActionLabel action);
 
 }  // namespace game
