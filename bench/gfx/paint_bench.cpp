@@ -20,7 +20,7 @@ namespace {
 constexpr int kWidth = 546;
 constexpr int kHeight = 460;
 constexpr int kTextHeight = 20;
-constexpr const char* kTextLine = "Цель игры - допиться до белой горячки. Деньги: 1000";
+constexpr const char* kTextLine = "Цель игры - допиться до белой горячки.";
 
 // A picture with some variation, so no primitive sees a uniform source.
 gfx::Bitmap Picture(int width, int height) {

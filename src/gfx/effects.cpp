@@ -57,7 +57,8 @@ void BlendImages(Bitmap& a, const Bitmap& b, double k) {
     Pixel* p = a.data();
     Pixel* const end = p + static_cast<std::size_t>(a.width()) * a.height();
     for (; p != end; ++p, ++q) {
-        *p = MakePixel(RoundChannel(keep * PixelR(*p) + k * PixelR(*q)), RoundChannel(keep * PixelG(*p) + k * PixelG(*q)),
+        *p = MakePixel(RoundChannel(keep * PixelR(*p) + k * PixelR(*q)),
+                       RoundChannel(keep * PixelG(*p) + k * PixelG(*q)),
                        RoundChannel(keep * PixelB(*p) + k * PixelB(*q)));
     }
 }
@@ -73,7 +74,9 @@ void LightenImage(Bitmap& a, double k) {
 
 void DarkenImage(Bitmap& a, double k) {
     const double keep = 1.0 - ClampUnit(k);
-    MapPixels(a, [&](int r, int g, int b) { return MakePixel(RoundChannel(keep * r), RoundChannel(keep * g), RoundChannel(keep * b)); });
+    MapPixels(a, [&](int r, int g, int b) {
+        return MakePixel(RoundChannel(keep * r), RoundChannel(keep * g), RoundChannel(keep * b));
+    });
 }
 
 void GrayscaleImage(Bitmap& a) {

@@ -113,7 +113,8 @@ void Painter::ForEachClippedSpan(const Rect& deviceRect, SpanFn&& span) const {
     // Bands are sorted and disjoint, so bottoms rise with tops: skip straight to the first
     // rectangle that reaches below r's top.
     const std::vector<Rect>& parts = s.clipRegion.Rects();
-    auto it = std::upper_bound(parts.begin(), parts.end(), r.top, [](int y, const Rect& part) { return y < part.bottom; });
+    auto it = std::upper_bound(parts.begin(), parts.end(), r.top,
+                               [](int y, const Rect& part) { return y < part.bottom; });
     for (; it != parts.end() && it->top < r.bottom; ++it) {
         const Rect piece = it->intersected(r);
         if (piece.empty()) continue;

@@ -13,6 +13,8 @@ namespace {
 
 using namespace gfx;
 
+Pixel Grey(int v) { return MakePixel(v, v, v); }
+
 // A small, colourful picture that shows what an effect does to edges, gradients and flat
 // areas alike.
 Bitmap SamplePicture(int width, int height) {
@@ -104,7 +106,7 @@ TEST(EffectsGolden, HalfOpacityPicture) {
     Painter p(sheet);
     for (int y = 0; y < 28; y += 4)
         for (int x = 0; x < 52; x += 4)
-            p.FillRect(Rect::from_size(x, y, 4, 4), ((x + y) / 4) % 2 ? MakePixel(255, 255, 255) : MakePixel(200, 200, 200));
+            p.FillRect(Rect::from_size(x, y, 4, 4), ((x + y) / 4) % 2 ? ColorToPixel(clWhite) : Grey(200));
     p.BlendCopy(picture, picture.rect(), {2, 2});
     const Bitmap half = HalfOpacity(picture);
     p.BlendCopy(half, half.rect(), {26, 2});

@@ -262,7 +262,8 @@ TEST(PainterStretch, MatchesTheCentreRuleThroughRegionClips) {
         pk.CopyTransparent(src, srcRect, dst, key);
         for (int y = 0; y < 10; ++y) {
             for (int x = 0; x < 10; ++x) {
-                const auto want = region.Contains({x, y}) ? ExpectedStretchPixel(src, srcRect, dst, x, y) : std::nullopt;
+                const auto want =
+                    region.Contains({x, y}) ? ExpectedStretchPixel(src, srcRect, dst, x, y) : std::nullopt;
                 ASSERT_EQ(stretched.at(x, y), want.value_or(kBack)) << "round " << round << " at " << x << "," << y;
                 const gfx::Pixel wantKeyed = want && *want != key ? *want : kBack;
                 ASSERT_EQ(keyed.at(x, y), wantKeyed) << "round " << round << " at " << x << "," << y;
