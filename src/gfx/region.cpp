@@ -79,6 +79,30 @@ std::vector<Rect> Normalise(std::vector<Rect> rects) {
     return out;
 }
 
+// The index of the first rectangle of the band that ends just before index end.
+std::size_t BandStart(const std::vector<Rect>& rects, std::size_t end) {
+    const int top = rects[end - 1].top;
+    while (end > 0 && rects[end - 1].top == top) --end;
+    return end;
+}
+
+// Merges the last band into the one above when they touch and hold the same spans.
+void CoalesceLastBand(std::vector<Rect>& rects) {
+    const std::size_t lastStart = BandStart(rects, rects.size());
+    if (lastStart == 0 || rects[lastStart - 1].bottom != rects.back().top) return;
+    const std::size_t aboveStart = BandStart(rects, lastStart);
+    const std::size_t count = rects.size() - lastStart;
+    if (lastStart - aboveStart != count) return;
+    for (std::size_t i = 0; i < count; ++i) {
+        const Rect& a = rects[aboveStart + i];
+        const Rect& b = rects[lastStart + i];
+        if (a.left != b.left || a.right != b.right) return;
+    }
+    const int bottom = rects.back().bottom;
+    for (std::size_t i = aboveStart; i < lastStart; ++i) rects[i].bottom = bottom;
+    rects.resize(lastStart);
+}
+
 }  // namespace
 
 Region::Region(const Rect& r) {
@@ -110,9 +134,31 @@ bool Region::Contains(Point p) const {
 
 void Region::Unite(const Rect& r) {
     if (r.empty()) return;
-    std::vector<Rect> all = rects_;
-    all.push_back(r);
-    rects_ = Normalise(std::move(all));
+    // A mask scan adds runs left to right along the last band: extend it in place.
+    if (!rects_.empty()) {
+        Rect& last = rects_.back();
+        if (r.top == last.top && r.bottom == last.bottom && r.left >= last.left) {
+            if (r.left <= last.right) {
+                last.right = std::max(last.right, r.right);
+            } else {
+                rects_.push_back(r);
+            }
+            CoalesceLastBand(rects_);
+            return;
+        }
+    }
+    // Otherwise only the bands that overlap or touch r's rows can change, so just they are rebuilt
+    // and spliced back: a mask added run by run, row after row, stays cheap per run. The
+    // bands around them keep their spans, so they cannot newly merge with the rebuilt ones.
+    const auto first = std::lower_bound(rects_.begin(), rects_.end(), r.top,
+                                        [](const Rect& own, int y) { return own.bottom < y; });
+    auto last = first;
+    while (last != rects_.end() && last->top <= r.bottom) ++last;
+    std::vector<Rect> affected(first, last);
+    affected.push_back(r);
+    std::vector<Rect> rebuilt = Normalise(std::move(affected));
+    const auto at = rects_.erase(first, last);
+    rects_.insert(at, rebuilt.begin(), rebuilt.end());
 }
 
 void Region::Unite(const Region& other) {

@@ -11,8 +11,8 @@ namespace gfx {
 // rectangles of one band share top and bottom, and touching bands with the same spans are
 // merged, so two regions covering the same pixels compare equal. Used for window outlines
 // (from skin masks) and for clipping. Building one from a run list of any length is fine:
-// FromRects sorts once and sweeps, so a mask of many thousands of runs should be built
-// with it rather than with a Unite per run, which re-sorts the whole region each time.
+// FromRects sorts once and sweeps; Unite with one rectangle rebuilds only the bands it
+// touches, so adding a mask's runs one by one, row after row, is cheap as well.
 class Region {
 public:
     Region() = default;

@@ -1,5 +1,6 @@
 #include "gfx/region.h"
 
+#include <cstdlib>
 #include <random>
 #include <vector>
 
@@ -98,6 +99,32 @@ TEST(RegionBuild, MaskWithManyRunsStaysExact) {
     EXPECT_FALSE(region.Contains({1, 0}));
     EXPECT_TRUE(region.Contains({199, 119}));
     EXPECT_FALSE(region.Contains({198, 119}));
+
+    Region scanned;
+    for (const Rect& run : runs) scanned.Unite(run);
+    EXPECT_EQ(scanned, region);
+}
+
+TEST(RegionBuild, UnitingRunsOneByOneEqualsBuildingAtOnce) {
+    // Runs of a ring-shaped mask added row after row, as a mask scan produces them, and
+    // a few rectangles dropped in out of order across several bands.
+    std::vector<Rect> runs;
+    for (int y = 0; y < 40; ++y) {
+        const int inset = std::abs(20 - y) / 2;
+        runs.push_back({inset, y, 10 + inset, y + 1});
+        runs.push_back({30 - inset, y, 40 - inset, y + 1});
+        runs.push_back({40 - inset, y, 42, y + 1});  // touches the run before it
+    }
+    Region oneByOne;
+    for (const Rect& r : runs) oneByOne.Unite(r);
+    EXPECT_EQ(oneByOne, Region::FromRects(runs));
+
+    for (const Rect& r : {Rect{5, 3, 35, 6}, Rect{-3, 30, 2, 50}, Rect{12, 10, 14, 12}}) {
+        runs.push_back(r);
+        oneByOne.Unite(r);
+        ExpectCanonical(oneByOne);
+        EXPECT_EQ(oneByOne, Region::FromRects(runs));
+    }
 }
 
 TEST(RegionQuery, BoundsOfEmptyIsEmpty) {
