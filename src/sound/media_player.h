@@ -11,6 +11,7 @@ namespace sound {
 // WAV cue at a time through the platform's audio output, which must outlive it.
 class TMediaPlayer : public platform::Component {
 public:
+    // A player on audio, owned by owner (the main window).
     TMediaPlayer(platform::Audio& audio, platform::Component* owner = nullptr);
 
     // Closes the cue open before (cutting it if it still sounds), opens the file at path

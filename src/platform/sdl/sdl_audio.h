@@ -14,6 +14,7 @@ namespace platform {
 // opened in its format; closing clears the queue, which cuts the sound at once.
 class SdlAudio : public Audio {
 public:
+    // Starts SDL's audio subsystem; when that fails the output stays silent.
     SdlAudio();
     ~SdlAudio() override;
     SdlAudio(const SdlAudio&) = delete;
