@@ -8,6 +8,7 @@ buttons sit on that band at the right."""
 
 from canvas import (Canvas, darken, greyed, lighten, mix, sd_polyline, sd_ring,
                     sd_round_rect, sd_segment, vgradient)
+from glyphs import cross
 from skindef import EMPTY
 import theme as t
 
@@ -110,8 +111,7 @@ def _button(frame, size, at, faces, glyph, state):
 
 
 def _glyph_close(c, cx, cy, ink):
-    for dx in (-1, 1):
-        c.shape(sd_segment(cx - 4.5 * dx, cy - 4.5, cx + 4.5 * dx, cy + 4.5, 1.15), ink)
+    cross(c, cx, cy, 4.5, ink, 1.15)
 
 
 def _glyph_minimize(c, cx, cy, ink):

@@ -4,8 +4,9 @@ menu items and menu-bar pieces (picture 2) and the hint frame (picture 3).
 Menus are light paper in a slate frame; the selected item is a slate-blue bar with white
 text, the same pair of colours as the selected rows of lists."""
 
-from canvas import Canvas, darken, lighten, mix, sd_polygon, sd_polyline, sd_round_rect, \
-    sd_circle, sd_segment, vgradient
+from canvas import Canvas, darken, lighten, mix, sd_circle, sd_round_rect, sd_segment, \
+    vgradient
+from glyphs import arrow, check_mark, cross
 from skindef import EMPTY, font, frame_points, stretch
 import theme as t
 
@@ -74,7 +75,7 @@ def _glyph(draw, selected):
 
 
 def _check(c, ink):
-    c.shape(sd_polyline([(2.5, 6.3), (4.9, 8.8), (9.6, 3.2)], 1.05), ink)
+    check_mark(c, 0, 0, GLYPH, ink)
 
 
 def _radio(c, ink):
@@ -82,7 +83,7 @@ def _radio(c, ink):
 
 
 def _arrow(c, ink):
-    c.shape(sd_polygon([(4, 2.5), (8.5, 6), (4, 9.5)]), ink)
+    arrow(c, 6.5, 6, "right", ink, 3.5)
 
 
 def menu_item(atlas):
@@ -148,8 +149,7 @@ def _bar_button(glyph, state):
 
 
 def _small_close(c, cx, cy):
-    for dx in (-1, 1):
-        c.shape(sd_segment(cx - 3 * dx, cy - 3, cx + 3 * dx, cy + 3, 0.9), t.INK)
+    cross(c, cx, cy, 3, t.INK, 0.9)
 
 
 def _small_min(c, cx, cy):
