@@ -47,7 +47,8 @@ private:
         using is_transparent = void;
         template <typename A, typename B>
         bool operator()(const A& a, const B& b) const {
-            return std::tie(a.height, a.style, a.name) < std::tie(b.height, b.style, b.name);
+            return std::tuple<int, int, std::string_view>(a.height, a.style, a.name) <
+                   std::tuple<int, int, std::string_view>(b.height, b.style, b.name);
         }
     };
 
