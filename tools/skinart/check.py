@@ -83,9 +83,10 @@ def check_section(name, pairs, sizes, own_size):
                                 f"{bounds[0]} x {bounds[1]} picture")
 
 
-def check_skin(definition, sizes, frame_size):
+def check_skin(definition, sizes, frame_size, expected_modes=None):
     """Checks the whole definition against the picture sizes (in package order) and the
-    frame picture's size; raises SkinError on the first fault."""
+    frame picture's size, and the resize modes of the controls named in expected_modes
+    (by default those the game's windows rely on); raises SkinError on the first fault."""
     form = definition.sections["FORMINFO"]
     check_section("FORMINFO", form, sizes, frame_size)
     check_corners("FORMINFO", dict(form))
@@ -109,7 +110,7 @@ def check_skin(definition, sizes, frame_size):
             check_section(record, pairs, sizes, own)
             if resize_mode(dict(pairs)) == "both":
                 check_corners(record, dict(pairs))
-    for name, mode in EXPECTED_MODES.items():
+    for name, mode in (expected_modes or EXPECTED_MODES).items():
         found = resize_mode(dict(definition.sections[name]))
         if found != mode:
             raise SkinError(f"[{name}] resizes {found}, but the windows expect {mode}")

@@ -14,8 +14,6 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import bmp  # noqa: E402
 import make_skin  # noqa: E402
-from atlas import Atlas  # noqa: E402
-from canvas import Canvas  # noqa: E402
 
 ASSETS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "assets", "skin")
 
@@ -256,46 +254,6 @@ class GeneratedSkin(unittest.TestCase):
             self.assertEqual(len(corners), 1, key)
             paper = paper or corners.pop()
             self.assertNotEqual(controls.get(r[0] + 6, r[1] + 6), paper, f"{key} is blank")
-
-
-class Pieces(unittest.TestCase):
-    def test_bmp_round_trip_keeps_every_pixel_at_odd_widths(self):
-        c = Canvas(5, 3)
-        for y in range(3):
-            for x in range(5):
-                c.set(x, y, (x * 40, y * 90, 255 - x * 7))
-        data = bmp.encode_24(c)
-        self.assertEqual(int.from_bytes(data[2:6], "little"), len(data))
-        back, bits = bmp.decode(data)
-        self.assertEqual((bits, back.pixels), (24, c.pixels))
-
-    def test_one_bit_bmp_keeps_black_and_turns_the_rest_white(self):
-        c = Canvas(13, 2, (255, 255, 255))
-        c.set(0, 0, (0, 0, 0))
-        c.set(12, 1, (0, 0, 0))
-        c.set(5, 0, (1, 0, 0))
-        back, bits = bmp.decode(bmp.encode_1(c))
-        self.assertEqual(bits, 1)
-        self.assertEqual([back.get(x, 0) for x in (0, 1, 5)],
-                         [(0, 0, 0), (255, 255, 255), (255, 255, 255)])
-        self.assertEqual(back.get(12, 1), (0, 0, 0))
-
-    def test_atlas_never_overlaps_pieces_and_steps_over_fixed_ones(self):
-        atlas = Atlas(0, "test", 60, 40, (0, 0, 0))
-        fixed = atlas.put_at(Canvas(10, 10), 20, 5)
-        rects = [atlas.put(Canvas(w, h)) for w, h in ((15, 8), (12, 12), (7, 20), (30, 5))]
-        everything = rects + [fixed]
-        for i, a in enumerate(everything):
-            self.assertTrue(0 <= a[0] and a[2] <= 60 and 0 <= a[1] and a[3] <= 40)
-            for b in everything[i + 1:]:
-                self.assertFalse(a[0] < b[2] and b[0] < a[2] and a[1] < b[3] and b[1] < a[3],
-                                 f"{a} overlaps {b}")
-
-    def test_atlas_refuses_a_piece_that_does_not_fit(self):
-        atlas = Atlas(0, "test", 20, 20, (0, 0, 0))
-        atlas.put(Canvas(20, 15))
-        with self.assertRaisesRegex(ValueError, "full"):
-            atlas.put(Canvas(10, 10))
 
 
 if __name__ == "__main__":
