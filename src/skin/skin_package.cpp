@@ -153,22 +153,25 @@ std::vector<std::uint8_t> InflateSkin(std::span<const std::uint8_t> stream, std:
     z.next_in = const_cast<Bytef*>(stream.data());
     z.avail_in = static_cast<uInt>(stream.size());
 
-    std::vector<std::uint8_t> out;
+    // Skins compress about twenty to one; start near that and double, so that the output
+    // is moved only a few times.
+    std::vector<std::uint8_t> out(std::min(maxSize, std::max<std::size_t>(stream.size() * 32, 64 * 1024)));
+    std::size_t used = 0;
     int code = Z_OK;
     while (code != Z_STREAM_END) {
-        if (out.size() >= maxSize) {
-            inflateEnd(&z);
-            throw SkinPackageError("compressed skin stream inflates to more than " + std::to_string(maxSize) +
-                                   " bytes; refusing it");
+        if (used == out.size()) {
+            if (out.size() >= maxSize) {
+                inflateEnd(&z);
+                throw SkinPackageError("compressed skin stream inflates to more than " + std::to_string(maxSize) +
+                                       " bytes; refusing it");
+            }
+            out.resize(std::min(maxSize, out.size() * 2));
         }
-        const std::size_t chunk = std::min<std::size_t>(std::max<std::size_t>(stream.size() * 4, 64 * 1024),
-                                                        maxSize - out.size());
-        const std::size_t used = out.size();
-        out.resize(used + chunk);
+        const std::size_t room = std::min<std::size_t>(out.size() - used, UINT_MAX);
         z.next_out = out.data() + used;
-        z.avail_out = static_cast<uInt>(chunk);
+        z.avail_out = static_cast<uInt>(room);
         code = inflate(&z, Z_NO_FLUSH);
-        out.resize(used + (chunk - z.avail_out));
+        used += room - z.avail_out;
         if (code == Z_STREAM_END) break;
         if (code == Z_BUF_ERROR && z.avail_in == 0) code = Z_DATA_ERROR;
         if (code != Z_OK && code != Z_BUF_ERROR) {
@@ -187,6 +190,7 @@ std::vector<std::uint8_t> InflateSkin(std::span<const std::uint8_t> stream, std:
         throw SkinPackageError("compressed skin stream is followed by " + std::to_string(trailing) +
                                " unexpected bytes");
     }
+    out.resize(used);
     return out;
 }
 
