@@ -27,7 +27,7 @@ namespace {
 // The source index of destination index i when n source pixels cover m destination
 // pixels: floor((i + 0.5) * n / m), the centre of each destination pixel sampled.
 [[nodiscard]] int NearestSource(int i, int n, int m) {
-    return static_cast<int>((static_cast<long long>(2 * i + 1) * n) / (2LL * m));
+    return static_cast<int>(((2LL * i + 1) * n) / (2LL * m));
 }
 
 // The nearest-neighbour mapping of one stretch, worked out once per call: the source
@@ -40,9 +40,14 @@ public:
         columns_.resize(static_cast<std::size_t>(visible.width()));
         for (int x = visible.left; x < visible.right; ++x) {
             const int sx = srcRect.left + NearestSource(x - deviceDst.left, srcRect.width(), deviceDst.width());
-            columns_[static_cast<std::size_t>(x - first_)] = (sx >= 0 && sx < src.width()) ? sx : -1;
+            const bool inside = sx >= 0 && sx < src.width();
+            columns_[static_cast<std::size_t>(x - first_)] = inside ? sx : -1;
+            complete_ = complete_ && inside;
         }
     }
+
+    // Whether every visible column has a source column, so that a row writes every pixel.
+    [[nodiscard]] bool Complete() const { return complete_; }
 
     // The source row for device row y, or -1 when it falls outside the source.
     [[nodiscard]] int SourceRow(int y) const {
@@ -66,6 +71,7 @@ private:
     Rect dst_;
     int first_;
     std::vector<int> columns_;
+    bool complete_ = true;
 };
 
 }  // namespace
@@ -245,13 +251,15 @@ void Painter::Stretch(const Bitmap& src, const Rect& srcRect, const Rect& dstRec
     if (visible.empty()) return;
     const StretchMap map(src, srcRect, device, visible);
     // Enlarging repeats source rows: a row that repeats the span just drawn above it is
-    // copied from there instead of being gathered again.
+    // copied from there instead of being gathered again, when that span left no pixel
+    // of the target showing.
+    const bool reuseRows = map.Complete();
     int lastY = INT_MIN, lastSy = -1, lastX0 = 0, lastX1 = 0;
     ForEachClippedSpan(device, [&](int y, int x0, int x1) {
         const int sy = map.SourceRow(y);
         if (sy < 0) return;
         Pixel* row = target_->row(y);
-        if (y == lastY + 1 && sy == lastSy && x0 == lastX0 && x1 == lastX1) {
+        if (reuseRows && y == lastY + 1 && sy == lastSy && x0 == lastX0 && x1 == lastX1) {
             std::memcpy(row + x0, target_->row(y - 1) + x0, static_cast<std::size_t>(x1 - x0) * sizeof(Pixel));
         } else {
             map.ForEachPixel(sy, x0, x1, [row](int x, Pixel p) { row[x] = p; });

@@ -238,6 +238,8 @@ std::optional<gfx::Pixel> ExpectedStretchPixel(const Bitmap& src, const Rect& sr
     return src.at(sx, sy);
 }
 
+gfx::Pixel Background(int x, int y) { return MakePixel(255, x * 20, y * 20); }
+
 TEST(PainterStretch, MatchesTheCentreRuleThroughRegionClips) {
     std::mt19937 rng(5);
     Bitmap src(7, 5);
@@ -252,8 +254,12 @@ TEST(PainterStretch, MatchesTheCentreRuleThroughRegionClips) {
                                         Rect::from_size(coord(rng), coord(rng), size(rng), size(rng))};
         const Region region = Region::FromRects(clip);
         const gfx::Pixel key = src.at(3, 2);
-        Bitmap stretched(10, 10, kBack);
-        Bitmap keyed(10, 10, kBack);
+        // Every pixel of the target differs, so a pixel that should be left alone but is
+        // overwritten with a neighbour's shows.
+        Bitmap stretched(10, 10);
+        for (int y = 0; y < 10; ++y)
+            for (int x = 0; x < 10; ++x) stretched.set(x, y, Background(x, y));
+        Bitmap keyed = stretched;
         Painter ps(stretched);
         Painter pk(keyed);
         ps.ClipRegion(region);
@@ -264,8 +270,9 @@ TEST(PainterStretch, MatchesTheCentreRuleThroughRegionClips) {
             for (int x = 0; x < 10; ++x) {
                 const auto want =
                     region.Contains({x, y}) ? ExpectedStretchPixel(src, srcRect, dst, x, y) : std::nullopt;
-                ASSERT_EQ(stretched.at(x, y), want.value_or(kBack)) << "round " << round << " at " << x << "," << y;
-                const gfx::Pixel wantKeyed = want && *want != key ? *want : kBack;
+                ASSERT_EQ(stretched.at(x, y), want.value_or(Background(x, y))) << "round " << round << " at " << x
+                                                                               << "," << y;
+                const gfx::Pixel wantKeyed = want && *want != key ? *want : Background(x, y);
                 ASSERT_EQ(keyed.at(x, y), wantKeyed) << "round " << round << " at " << x << "," << y;
             }
         }
