@@ -147,9 +147,9 @@ void Region::Unite(const Rect& r) {
             return;
         }
     }
-    // Otherwise only the bands that overlap or touch r's rows can change, so just they are rebuilt
-    // and spliced back: a mask added run by run, row after row, stays cheap per run. The
-    // bands around them keep their spans, so they cannot newly merge with the rebuilt ones.
+    // Otherwise only the bands that overlap or touch r's rows can change, so only they are
+    // rebuilt and spliced back. The bands around them keep their spans, so they cannot
+    // newly merge with the rebuilt ones.
     const auto first = std::lower_bound(rects_.begin(), rects_.end(), r.top,
                                         [](const Rect& own, int y) { return own.bottom < y; });
     auto last = first;
