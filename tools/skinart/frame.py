@@ -17,7 +17,7 @@ CLIENT = (6, 33, 218, 163)
 CORNERS = ((10, 33), (209, 33), (10, 159), (212, 158))
 CAPTION_RECT = (7, 1, 217, 31)
 CAPTION_PLACE = (7, 4, 218, 23)
-BAND = (7, 3, 217, 25)          # the paper band: edges, not pixel indices
+BAND = (5, 3, 219, 25)          # the paper band: edges, not pixel indices
 RADIUS = 5                      # outer corner radius, also cut out by the mask
 
 # Frame buttons: size and the place their background is taken from (picture coordinates
