@@ -1,15 +1,14 @@
 // Painter primitives over a main-window-sized bitmap, each beside a memcpy of the bytes it
 // writes, so the ratio says how far a primitive is from the cost of just moving memory.
 
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstring>
 #include <map>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
-
-#include <benchmark/benchmark.h>
 
 #include "gfx/font.h"
 #include "gfx/painter.h"

@@ -130,12 +130,24 @@ void InvertImage(Bitmap& a) {
 
 void ApplyInactiveEffect(Bitmap& a, InactiveEffect effect, std::uint32_t noiseSeed) {
     switch (effect) {
-        case InactiveEffect::Brightness: LightenImage(a, 0.5); return;
-        case InactiveEffect::Darkness: DarkenImage(a, 0.3); return;
-        case InactiveEffect::Grayscale: GrayscaleImage(a); return;
-        case InactiveEffect::Noise: NoiseImage(a, 50, noiseSeed); return;
-        case InactiveEffect::SplitBlur: SplitBlurImage(a, 1); return;
-        case InactiveEffect::Invert: InvertImage(a); return;
+        case InactiveEffect::Brightness:
+            LightenImage(a, 0.5);
+            return;
+        case InactiveEffect::Darkness:
+            DarkenImage(a, 0.3);
+            return;
+        case InactiveEffect::Grayscale:
+            GrayscaleImage(a);
+            return;
+        case InactiveEffect::Noise:
+            NoiseImage(a, 50, noiseSeed);
+            return;
+        case InactiveEffect::SplitBlur:
+            SplitBlurImage(a, 1);
+            return;
+        case InactiveEffect::Invert:
+            InvertImage(a);
+            return;
     }
     // A value outside the enumeration reads as grayscale, as an unknown skin text does.
     GrayscaleImage(a);

@@ -69,8 +69,10 @@ Bitmap Morph(const Bitmap& normal, const Bitmap& active, double level, MorphKind
             const int from = (w - e) / 2;
             return GradientWipe(normal, active, from, from + e, level);
         }
-        case MorphKind::LeftGradient: return GradientWipe(normal, active, 0, e, level);
-        case MorphKind::RightGradient: return GradientWipe(normal, active, w - e, w, level);
+        case MorphKind::LeftGradient:
+            return GradientWipe(normal, active, 0, e, level);
+        case MorphKind::RightGradient:
+            return GradientWipe(normal, active, w - e, w, level);
         case MorphKind::LeftSlide:
             CopyColumns(out, active, w - e, 0, e);
             CopyColumns(out, normal, e, e, w - e);
@@ -83,7 +85,8 @@ Bitmap Morph(const Bitmap& normal, const Bitmap& active, double level, MorphKind
             CopyColumns(out, active, w - e, 0, e);
             CopyColumns(out, normal, 0, e, w - e);
             return out;
-        case MorphKind::Default: break;
+        case MorphKind::Default:
+            break;
     }
     out = normal;
     BlendImages(out, active, level);

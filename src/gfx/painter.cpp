@@ -26,9 +26,7 @@ namespace {
 
 // The source index of destination index i when n source pixels cover m destination
 // pixels: floor((i + 0.5) * n / m), the centre of each destination pixel sampled.
-[[nodiscard]] int NearestSource(int i, int n, int m) {
-    return static_cast<int>(((2LL * i + 1) * n) / (2LL * m));
-}
+[[nodiscard]] int NearestSource(int i, int n, int m) { return static_cast<int>(((2LL * i + 1) * n) / (2LL * m)); }
 
 // The nearest-neighbour mapping of one stretch, worked out once per call: the source
 // column of every visible destination column (-1 where it falls outside the source) and
@@ -119,8 +117,8 @@ void Painter::ForEachClippedSpan(const Rect& deviceRect, SpanFn&& span) const {
     // Bands are sorted and disjoint, so bottoms rise with tops: skip straight to the first
     // rectangle that reaches below r's top.
     const std::vector<Rect>& parts = s.clipRegion.Rects();
-    auto it = std::upper_bound(parts.begin(), parts.end(), r.top,
-                               [](int y, const Rect& part) { return y < part.bottom; });
+    auto it =
+        std::upper_bound(parts.begin(), parts.end(), r.top, [](int y, const Rect& part) { return y < part.bottom; });
     for (; it != parts.end() && it->top < r.bottom; ++it) {
         const Rect piece = it->intersected(r);
         if (piece.empty()) continue;

@@ -79,8 +79,8 @@ public:
 private:
     struct State {
         Point translation;
-        Rect clip;            // device coordinates
-        Region clipRegion;    // device coordinates; meaningful when hasRegion
+        Rect clip;          // device coordinates
+        Region clipRegion;  // device coordinates; meaningful when hasRegion
         bool hasRegion = false;
     };
     // Calls span(y, x0, x1) for every device-space run of r (device coordinates) that

@@ -124,8 +124,7 @@ Rect Region::Bounds() const {
 bool Region::Contains(Point p) const {
     // Bands are sorted and disjoint, so bottoms rise with tops: the first rectangle whose
     // bottom lies below p starts the only band that can hold it.
-    auto it = std::upper_bound(rects_.begin(), rects_.end(), p.y,
-                               [](int y, const Rect& r) { return y < r.bottom; });
+    auto it = std::upper_bound(rects_.begin(), rects_.end(), p.y, [](int y, const Rect& r) { return y < r.bottom; });
     for (; it != rects_.end() && it->top <= p.y; ++it) {
         if (it->contains(p)) return true;
     }
@@ -150,8 +149,8 @@ void Region::Unite(const Rect& r) {
     // Otherwise only the bands that overlap or touch r's rows can change, so only they are
     // rebuilt and spliced back. The bands around them keep their spans, so they cannot
     // newly merge with the rebuilt ones.
-    const auto first = std::lower_bound(rects_.begin(), rects_.end(), r.top,
-                                        [](const Rect& own, int y) { return own.bottom < y; });
+    const auto first =
+        std::lower_bound(rects_.begin(), rects_.end(), r.top, [](const Rect& own, int y) { return own.bottom < y; });
     auto last = first;
     while (last != rects_.end() && last->top <= r.bottom) ++last;
     std::vector<Rect> affected(first, last);

@@ -1,10 +1,10 @@
 #include "gfx/effects.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <limits>
 #include <set>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -22,8 +22,8 @@ Pixel Grey(int v) { return MakePixel(v, v, v); }
 TEST(EffectsRounding, RoundRealGivesHalvesToEvenDespiteBinaryError) {
     EXPECT_EQ(RoundReal(2.5), 2);
     EXPECT_EQ(RoundReal(3.5), 4);
-    EXPECT_EQ(RoundReal(0.7 * 5), 4);        // 3.4999999999999996 in binary
-    EXPECT_EQ(RoundReal(0.1 * 3 * 5), 2);    // 1.5000000000000002 in binary
+    EXPECT_EQ(RoundReal(0.7 * 5), 4);      // 3.4999999999999996 in binary
+    EXPECT_EQ(RoundReal(0.1 * 3 * 5), 2);  // 1.5000000000000002 in binary
     EXPECT_EQ(RoundReal(-0.5), 0);
     EXPECT_EQ(RoundReal(2.4), 2);
     EXPECT_EQ(RoundChannel(-3.0), 0);
@@ -89,9 +89,9 @@ TEST(InactiveEffects, BrightnessAndDarkness) {
 
     Bitmap dark = Row({Grey(5), Grey(255), MakePixel(15, 25, 1)});
     ApplyInactiveEffect(dark, InactiveEffect::Darkness, 0);
-    EXPECT_EQ(dark.at(0, 0), Grey(4));                    // 3.5
-    EXPECT_EQ(dark.at(1, 0), Grey(178));                  // 178.5
-    EXPECT_EQ(dark.at(2, 0), MakePixel(10, 18, 1));       // 10.5, 17.5, 0.7
+    EXPECT_EQ(dark.at(0, 0), Grey(4));               // 3.5
+    EXPECT_EQ(dark.at(1, 0), Grey(178));             // 178.5
+    EXPECT_EQ(dark.at(2, 0), MakePixel(10, 18, 1));  // 10.5, 17.5, 0.7
 }
 
 TEST(InactiveEffects, GrayscaleUsesLuma) {
@@ -183,9 +183,9 @@ TEST(HalfOpacity, AlphaHalvesWithHalvesToEvenAndColoursStay) {
     const Bitmap half = HalfOpacity(picture);
     EXPECT_EQ(half.at(0, 0), MakePixel(1, 2, 3, 128));  // 127.5
     EXPECT_EQ(half.at(1, 0), MakePixel(4, 5, 6, 0));
-    EXPECT_EQ(half.at(2, 0), MakePixel(7, 8, 9, 0));    // 0.5
-    EXPECT_EQ(half.at(3, 0), MakePixel(7, 8, 9, 2));    // 1.5
-    EXPECT_EQ(half.at(4, 0), MakePixel(7, 8, 9, 2));    // 2.5
+    EXPECT_EQ(half.at(2, 0), MakePixel(7, 8, 9, 0));  // 0.5
+    EXPECT_EQ(half.at(3, 0), MakePixel(7, 8, 9, 2));  // 1.5
+    EXPECT_EQ(half.at(4, 0), MakePixel(7, 8, 9, 2));  // 2.5
     EXPECT_EQ(half.at(5, 0), MakePixel(7, 8, 9, 100));
     EXPECT_TRUE(HalfOpacity(Bitmap()).empty());
 }

@@ -1,13 +1,14 @@
-#include <algorithm>
-#include <vector>
+#include "support/golden.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 #include "gfx/colour.h"
 #include "gfx/effects.h"
 #include "gfx/morph.h"
 #include "gfx/painter.h"
-#include "support/golden.h"
 
 namespace {
 
@@ -41,8 +42,8 @@ TEST(PainterGolden, Shapes) {
     {
         PainterSaver saver(p);
         p.Translate({4, 24});
-        const std::vector<Rect> diamond = {{8, 0, 12, 4}, {4, 4, 16, 8}, {0, 8, 20, 12}, {4, 12, 16, 16},
-                                           {8, 16, 12, 20}};
+        const std::vector<Rect> diamond = {
+            {8, 0, 12, 4}, {4, 4, 16, 8}, {0, 8, 20, 12}, {4, 12, 16, 16}, {8, 16, 12, 20}};
         p.ClipRegion(Region::FromRects(diamond));
         p.FillRect({-10, -10, 40, 40}, ColorToPixel(clHighlight));
         p.FillRect({0, 0, 10, 10}, MakePixel(0, 160, 0));
@@ -59,7 +60,7 @@ TEST(PainterGolden, Shapes) {
 TEST(EffectsGolden, InactiveEffects) {
     // The sample, then brightness, darkness, grayscale, noise, split blur and invert.
     const Bitmap sample = SamplePicture(40, 30);
-    const InactiveEffect effects[] = {InactiveEffect::Brightness, InactiveEffect::Darkness, InactiveEffect::Grayscale,
+    const InactiveEffect effects[] = {InactiveEffect::Brightness, InactiveEffect::Darkness,  InactiveEffect::Grayscale,
                                       InactiveEffect::Noise,      InactiveEffect::SplitBlur, InactiveEffect::Invert};
     Bitmap sheet(sample.width() * 7, sample.height());
     Painter p(sheet);

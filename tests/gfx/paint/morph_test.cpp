@@ -9,7 +9,7 @@ namespace {
 using namespace gfx;
 using namespace painttest;
 
-constexpr MorphKind kAllKinds[] = {MorphKind::Default,   MorphKind::Gradient,   MorphKind::LeftGradient,
+constexpr MorphKind kAllKinds[] = {MorphKind::Default,       MorphKind::Gradient,  MorphKind::LeftGradient,
                                    MorphKind::RightGradient, MorphKind::LeftSlide, MorphKind::RightSlide,
                                    MorphKind::Push};
 
@@ -35,10 +35,13 @@ TEST(Morph, DifferentSizesGiveTheNormalPicture) {
 }
 
 TEST(Morph, SlidesAndPushMoveWholeColumns) {
-    EXPECT_EQ(Art(Morph(kNormal, kActive, 0.5, MorphKind::LeftSlide)), "gr" "b#\n");
-    EXPECT_EQ(Art(Morph(kNormal, kActive, 0.5, MorphKind::RightSlide)), "rg" "#b\n");
-    EXPECT_EQ(Art(Morph(kNormal, kActive, 0.5, MorphKind::Push)), "gr" "rg\n");
-    EXPECT_EQ(Art(Morph(kNormal, kActive, 0.25, MorphKind::Push)), "r" "rgb\n");
+    // Active's last two columns slide in over normal's first two.
+    EXPECT_EQ(Art(Morph(kNormal, kActive, 0.5, MorphKind::LeftSlide)), "grb#\n");
+    // Active's first two columns slide in over normal's last two.
+    EXPECT_EQ(Art(Morph(kNormal, kActive, 0.5, MorphKind::RightSlide)), "rg#b\n");
+    // Active's last columns come in from the left and push normal out to the right.
+    EXPECT_EQ(Art(Morph(kNormal, kActive, 0.5, MorphKind::Push)), "grrg\n");
+    EXPECT_EQ(Art(Morph(kNormal, kActive, 0.25, MorphKind::Push)), "rrgb\n");
 }
 
 TEST(Morph, ExtentRoundsHalvesToEven) {

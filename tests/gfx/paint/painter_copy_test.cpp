@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <optional>
 #include <random>
-
-#include <gtest/gtest.h>
 
 #include "gfx/painter.h"
 #include "pixel_art.h"
@@ -33,13 +33,12 @@ TEST(PainterCopy, CopyPlacesTheSourcePartAtTheTranslatedPoint) {
 }
 
 TEST(PainterCopy, CopyHangingOffEverySideIsClipped) {
-    for (const auto& [dst, expected] : std::vector<std::pair<gfx::Point, std::string>>{
-             {{-1, -1}, "#..\n...\n"},
-             {{2, -1}, "..b\n...\n"},
-             {{-1, 1}, "...\ng..\n"},
-             {{2, 1}, "...\n..r\n"},
-             {{3, 0}, "...\n...\n"},
-             {{-2, 0}, "...\n...\n"}}) {
+    for (const auto& [dst, expected] : std::vector<std::pair<gfx::Point, std::string>>{{{-1, -1}, "#..\n...\n"},
+                                                                                       {{2, -1}, "..b\n...\n"},
+                                                                                       {{-1, 1}, "...\ng..\n"},
+                                                                                       {{2, 1}, "...\n..r\n"},
+                                                                                       {{3, 0}, "...\n...\n"},
+                                                                                       {{-2, 0}, "...\n...\n"}}) {
         Bitmap b(3, 2, kBack);
         Painter p(b);
         p.Copy(kSource, kSource.rect(), dst);
@@ -270,8 +269,8 @@ TEST(PainterStretch, MatchesTheCentreRuleThroughRegionClips) {
             for (int x = 0; x < 10; ++x) {
                 const auto want =
                     region.Contains({x, y}) ? ExpectedStretchPixel(src, srcRect, dst, x, y) : std::nullopt;
-                ASSERT_EQ(stretched.at(x, y), want.value_or(Background(x, y))) << "round " << round << " at " << x
-                                                                               << "," << y;
+                ASSERT_EQ(stretched.at(x, y), want.value_or(Background(x, y)))
+                    << "round " << round << " at " << x << "," << y;
                 const gfx::Pixel wantKeyed = want && *want != key ? *want : Background(x, y);
                 ASSERT_EQ(keyed.at(x, y), wantKeyed) << "round " << round << " at " << x << "," << y;
             }

@@ -16,9 +16,9 @@ using namespace painttest;
 TEST(PainterFill, RectanglesHangingOffEverySideAreClipped) {
     Bitmap b(4, 3, kBack);
     Painter p(b);
-    p.FillRect({-5, -5, 1, 10}, kInk);     // off the left, top and bottom
-    p.FillRect({3, -2, 100, 1}, kRed);     // off the top and right
-    p.FillRect({2, 2, 9, 99}, kBlue);      // off the right and bottom
+    p.FillRect({-5, -5, 1, 10}, kInk);  // off the left, top and bottom
+    p.FillRect({3, -2, 100, 1}, kRed);  // off the top and right
+    p.FillRect({2, 2, 9, 99}, kBlue);   // off the right and bottom
     EXPECT_EQ(Art(b),
               "#..r\n"
               "#...\n"

@@ -39,8 +39,7 @@ inline gfx::Bitmap FromArt(const std::string& art) {
         start = end + 1;
     }
     gfx::Bitmap image(width, height);
-    const std::map<char, gfx::Pixel> colours = {
-        {'.', kBack}, {'#', kInk}, {'r', kRed}, {'b', kBlue}, {'g', kGreen}};
+    const std::map<char, gfx::Pixel> colours = {{'.', kBack}, {'#', kInk}, {'r', kRed}, {'b', kBlue}, {'g', kGreen}};
     int x = 0;
     int y = 0;
     for (char c : art) {

@@ -1,10 +1,10 @@
 #include "gfx/region.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <random>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -25,8 +25,8 @@ void ExpectCanonical(const Region& region) {
         EXPECT_FALSE(rects[i].empty());
         for (std::size_t j = i + 1; j < rects.size(); ++j) {
             EXPECT_FALSE(rects[i].intersects(rects[j])) << "rects " << i << " and " << j << " overlap";
-            const bool ordered = rects[i].top < rects[j].top ||
-                                 (rects[i].top == rects[j].top && rects[i].left < rects[j].left);
+            const bool ordered =
+                rects[i].top < rects[j].top || (rects[i].top == rects[j].top && rects[i].left < rects[j].left);
             EXPECT_TRUE(ordered) << "rects " << i << " and " << j << " out of order";
         }
     }
@@ -82,8 +82,8 @@ TEST(RegionBuild, RandomRectanglesCoverExactlyTheirPixels) {
         ExpectCanonical(region);
         for (int y = -3; y < 34; ++y)
             for (int x = -3; x < 34; ++x)
-                ASSERT_EQ(region.Contains({x, y}), AnyContains(rects, {x, y})) << "round " << round << " at " << x
-                                                                               << "," << y;
+                ASSERT_EQ(region.Contains({x, y}), AnyContains(rects, {x, y}))
+                    << "round " << round << " at " << x << "," << y;
     }
 }
 
