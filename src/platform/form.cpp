@@ -129,7 +129,12 @@ void Form::Show() {
         }
     }
     visible_ = true;
-    FormShow();
+    try {
+        FormShow();
+    } catch (...) {
+        visible_ = false;  // never half shown: the window system has not seen it yet
+        throw;
+    }
     if (!visible_) return;  // FormShow hid it again
     if (!focused_) SelectNext(true);
     InvalidateWindow({0, 0, Width(), Height()});

@@ -204,3 +204,23 @@ TEST_F(FormTest, OutlineAndOpacityReachTheWindowSystem) {
 }
 
 }  // namespace
+
+namespace {
+
+class FailingShowForm : public platform::Form {
+public:
+    using Form::Form;
+    void FormShow() override { throw std::runtime_error("cannot show"); }
+};
+
+TEST(FormShowFailureTest, AWindowWhoseFormShowFailsStaysHidden) {
+    Driver d;
+    auto& form = d.App().CreateForm<FailingShowForm>();
+    d.App().Guarded([&] { form.Show(); });
+    EXPECT_FALSE(form.Visible());
+    EXPECT_FALSE(d.Backend().State(form).visible);
+    ASSERT_EQ(d.Messages().size(), 1u);
+    EXPECT_EQ(d.Messages()[0].text, "cannot show");
+}
+
+}  // namespace

@@ -152,3 +152,38 @@ TEST_F(DialogKeyTest, DisabledButtonsIgnoreDialogKeys) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(NestedTabOrderTest, ContainersAreVisitedInTheirOwnTabOrder) {
+    Driver d;
+    auto& form = d.App().CreateForm<Form>();
+    std::vector<std::string> log;
+    auto& second = form.Make<RecordingWindowed>(log, "second");
+    auto& first = form.Make<platform::WinControl>();
+    first.SetTabOrder(0);
+    second.SetTabOrder(1);
+    second.TabStop = true;
+    auto& inner1 = first.Make<RecordingWindowed>(log, "inner1");
+    auto& inner2 = first.Make<RecordingWindowed>(log, "inner2");
+    for (auto* w : {&first, static_cast<platform::WinControl*>(&second), static_cast<platform::WinControl*>(&inner1),
+                    static_cast<platform::WinControl*>(&inner2)})
+        w->SetBounds(0, 0, 10, 10);
+    inner1.TabStop = inner2.TabStop = true;
+    form.Show();
+    EXPECT_EQ(form.ActiveControl(), &inner1);
+    d.PressKey(Key::Tab);
+    EXPECT_EQ(form.ActiveControl(), &inner2);
+    d.PressKey(Key::Tab);
+    EXPECT_EQ(form.ActiveControl(), &second);
+}
+
+TEST(NestedTabOrderTest, AWindowWithoutTabStopsIgnoresTab) {
+    Driver d;
+    auto& form = d.App().CreateForm<Form>();
+    form.Show();
+    d.PressKey(Key::Tab);
+    EXPECT_EQ(form.ActiveControl(), nullptr);
+}
+
+}  // namespace
