@@ -27,5 +27,5 @@ function(burdomir_test name dir label)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     BURDOMIR_SOURCE_DIR="${PROJECT_SOURCE_DIR}" BURDOMIR_GOLDEN_DIR="${PROJECT_SOURCE_DIR}/tests/golden")
-  gtest_discover_tests(${name} PROPERTIES LABELS ${label} DISCOVERY_TIMEOUT 60)
+  gtest_discover_tests(${name} PROPERTIES LABELS "${label}" DISCOVERY_TIMEOUT 60)
 endfunction()
