@@ -33,18 +33,6 @@ TEST(RandomTest, ScalesTheStateByTheRangeAtBothEnds)
     EXPECT_EQ(r.Next(0xFFFFFFFFu), 3478552677u);
 }
 
-TEST(RandomTest, ReseedTakesTheClockValueEachTime)
-{
-    uint32_t now = 7;
-    Random r([&] { return now; });
-    r.Reseed();
-    EXPECT_EQ(r.State(), 7u);
-    (void)r.Next(10);
-    now = 99;
-    r.Reseed();
-    EXPECT_EQ(r.State(), 99u);
-}
-
 TEST(RandomTest, RefusesAnEmptyRangeAndAMissingClock)
 {
     Random r([] { return 1u; });
