@@ -4,6 +4,9 @@
 set -euo pipefail
 program=$1
 work=$2
+here=$(cd "$(dirname "$0")" && pwd)
+# Leaks inside system libraries are not the program's; see lsan.supp.
+export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 mkdir -p "$work"
 cd "$work"
 

@@ -69,7 +69,7 @@ SdlBackend::~SdlBackend() {
     for (SDL_Cursor* c : cursors_)
         if (c) SDL_FreeCursor(c);
     audio_.reset();
-    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+    SDL_Quit();
 }
 
 std::int64_t SdlBackend::NowMs() { return static_cast<std::int64_t>(SDL_GetTicks64()); }
