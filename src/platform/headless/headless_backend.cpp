@@ -35,6 +35,11 @@ void HeadlessBackend::ShowWindow(Form& form, bool visible) {
         messages_.push_back({box->Kind(), box->Caption(), box->Text()});
 }
 
+void HeadlessBackend::RaiseWindow(Form& form) {
+    // Bringing a minimised window to the front restores it, as window managers do.
+    windows_[&form].minimized = false;
+}
+
 void HeadlessBackend::MinimizeWindow(Form& form) { windows_[&form].minimized = true; }
 
 void HeadlessBackend::SetWindowBounds(Form& form, const gfx::Rect& bounds) { windows_[&form].bounds = bounds; }

@@ -49,7 +49,7 @@ public:
     void CreateWindow(Form& form) override;
     void DestroyWindow(Form& form) override;
     void ShowWindow(Form& form, bool visible) override;
-    void RaiseWindow(Form& /*form*/) override {}
+    void RaiseWindow(Form& form) override;
     void MinimizeWindow(Form& form) override;
     void SetWindowBounds(Form& form, const gfx::Rect& bounds) override;
     void SetWindowCaption(Form& form, const std::string& caption) override;

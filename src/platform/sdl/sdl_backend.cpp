@@ -162,6 +162,7 @@ void SdlBackend::ShowWindow(Form& form, bool visible) {
 void SdlBackend::RaiseWindow(Form& form) {
     Native* native = Find(form);
     if (!native || !native->window || !form.Visible()) return;
+    if (SDL_GetWindowFlags(native->window) & SDL_WINDOW_MINIMIZED) SDL_RestoreWindow(native->window);
     SDL_RaiseWindow(native->window);
     // Without a window manager nothing else moves the keyboard focus to a clicked window.
     if (!form.PopupStyle) SDL_SetWindowInputFocus(native->window);

@@ -190,6 +190,8 @@ TEST_F(FormTest, MinimiseOfTheWholeApplicationMinimisesEveryVisibleWindow) {
     d.App().Minimize();
     EXPECT_TRUE(d.Backend().State(main).minimized);
     EXPECT_TRUE(d.Backend().State(dialog).minimized);
+    main.Show();
+    EXPECT_FALSE(d.Backend().State(main).minimized) << "showing a minimised window restores it";
 }
 
 TEST_F(FormTest, OutlineAndOpacityReachTheWindowSystem) {
