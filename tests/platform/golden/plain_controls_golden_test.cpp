@@ -73,3 +73,19 @@ TEST(PlainControlsGolden, ProgressBarsAtAndBeyondTheirEnds) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PlainControlsGolden, PlainFrameActiveAndInactive) {
+    Driver d;
+    auto& form = d.App().CreateForm<Form>();
+    form.SetCaption("Burdomir - Вася");
+    form.SetBounds(0, 0, 200, 80);
+    auto& other = d.App().CreateForm<Form>();
+    form.Show();
+    EXPECT_TRUE(testsupport::MatchesGolden(d.Pixels(form), "Frame_PlainActive"));
+    other.Show();
+    EXPECT_TRUE(testsupport::MatchesGolden(d.Pixels(form), "Frame_PlainInactive"));
+}
+
+}  // namespace
