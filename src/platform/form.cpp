@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <stdexcept>
 
 #include "platform/application.h"
 #include "platform/plain_frame.h"
@@ -155,6 +156,8 @@ void Form::Hide() {
 }
 
 int Form::ShowModal() {
+    if (modal_)
+        throw std::runtime_error("The window \"" + caption_ + "\" is already shown modally and cannot be shown so again.");
     // Drags in other windows end here: they take no input until this one closes.
     for (Form* f : app_.Forms()) {
         if (f->InMoveSize()) f->EndMoveSize();

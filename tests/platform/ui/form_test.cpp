@@ -137,6 +137,23 @@ TEST_F(FormTest, ModalWindowsNest) {
     EXPECT_TRUE(main.IsActive());
 }
 
+TEST_F(FormTest, AWindowAlreadyModalCannotBeShownModallyAgain) {
+    main.Show();
+    dialog.SetCaption("Пить");
+    std::string error;
+    d.Script([&] {
+        try {
+            dialog.ShowModal();
+        } catch (const std::runtime_error& e) {
+            error = e.what();
+        }
+        EXPECT_EQ(d.App().ModalStack().size(), 1u);
+        dialog.ModalResult = platform::mrOk;
+    });
+    EXPECT_EQ(dialog.ShowModal(), platform::mrOk);
+    EXPECT_NE(error.find("\"Пить\" is already shown modally"), std::string::npos) << error;
+}
+
 TEST_F(FormTest, ModalLoopWithNothingLeftToDoClosesAsCancelled) {
     main.Show();
     EXPECT_EQ(dialog.ShowModal(), platform::mrCancel);
