@@ -23,9 +23,11 @@ public:
 
     // The compressed stream.
     [[nodiscard]] std::span<const std::uint8_t> Data() const { return data_; }
+    // Whether it holds no skin.
     [[nodiscard]] bool IsEmpty() const { return data_.empty(); }
     // Replaces the compressed stream.
     void SetData(std::span<const std::uint8_t> stream) { data_.assign(stream.begin(), stream.end()); }
+    // Drops the skin it holds.
     void Clear() { data_.clear(); }
 
     // Reads a compressed skin file into the buffer and keeps its name without the folder.

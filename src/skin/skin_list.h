@@ -37,6 +37,7 @@ public:
 
     // Appends an item named after its position.
     TspSkinListItem& Add();
+    // The number of items.
     [[nodiscard]] int Count() const { return static_cast<int>(skins_.size()); }
     // The item at index; callers check the index against Count().
     [[nodiscard]] TspSkinListItem& Item(int index) { return *skins_.at(static_cast<std::size_t>(index)); }

@@ -75,6 +75,7 @@ public:
     void Lines(const std::vector<std::string>& lines);
     // Raw bytes, for packages that are meant to be odd.
     void Bytes(std::span<const std::uint8_t> bytes);
+    // The package written so far; the writer is empty afterwards.
     [[nodiscard]] std::vector<std::uint8_t> Take() { return std::move(data_); }
 
 private:
