@@ -10,6 +10,11 @@ namespace skin {
 
 namespace {
 
+int LowerChar(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return (u >= 'A' && u <= 'Z') ? u - 'A' + 'a' : u;
+}
+
 std::string FormatMessage(std::string_view section, std::string_view key, std::string_view value,
                           std::string_view problem) {
     std::string message = "skin definition, section [";
@@ -21,6 +26,24 @@ std::string FormatMessage(std::string_view section, std::string_view key, std::s
     message += "\": ";
     message += problem;
     return message;
+}
+
+// Three-way comparison ignoring ASCII letter case, the order section names and keys are kept in.
+int CompareNoCase(std::string_view a, std::string_view b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const int ca = LowerChar(a[i]);
+        const int cb = LowerChar(b[i]);
+        if (ca != cb) return ca < cb ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+// FNV-1a over the lower-case bytes: equal for keys that match without case.
+std::uint64_t HashNoCase(std::string_view text) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (char c : text) hash = (hash ^ static_cast<std::uint64_t>(LowerChar(c))) * 1099511628211ull;
+    return hash;
 }
 
 // The index a key names when it is written as a plain decimal without sign or leading zeros.
@@ -40,47 +63,101 @@ SkinFormatError::SkinFormatError(std::string_view section, std::string_view key,
 
 IniFile::IniFile(std::span<const std::string> lines) {
     Section* current = nullptr;
-    for (const std::string& raw : lines) {
-        const std::string_view line = TrimSkinText(raw);
-        if (line.empty() || line.front() == ';') continue;
-        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            const std::string_view name = TrimSkinText(line.substr(1, line.size() - 2));
-            // A repeated section is not reachable by name, so its lines are dropped.
-            if (FindSection(name) != nullptr) {
-                current = nullptr;
-                continue;
-            }
-            sectionIndex_.emplace(LowerAscii(name), sections_.size());
-            current = &sections_.emplace_back(Section{std::string(name), {}, {}});
-            continue;
-        }
-        const std::size_t eq = line.find('=');
-        if (current == nullptr || eq == std::string_view::npos) continue;
-        AddEntry(*current, TrimSkinText(line.substr(0, eq)), TrimSkinText(line.substr(eq + 1)));
-    }
+    for (const std::string& line : lines) AddLine(line, current);
+    IndexAllKeys();
 }
 
 IniFile IniFile::FromText(std::string_view text) {
-    std::vector<std::string> lines;
+    IniFile ini;
+    Section* current = nullptr;
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '\r' && text[i] != '\n') continue;
-        lines.emplace_back(text.substr(start, i - start));
+        ini.AddLine(text.substr(start, i - start), current);
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
         start = i + 1;
     }
-    if (start < text.size()) lines.emplace_back(text.substr(start));
-    return IniFile(lines);
+    if (start < text.size()) ini.AddLine(text.substr(start), current);
+    ini.IndexAllKeys();
+    return ini;
 }
 
-void IniFile::AddEntry(Section& s, std::string_view key, std::string_view value) {
-    s.index.emplace(LowerAscii(key), s.entries.size());
-    s.entries.emplace_back(std::string(key), std::string(value));
+void IniFile::AddLine(std::string_view raw, Section*& current) {
+    const std::string_view line = TrimSkinText(raw);
+    if (line.empty() || line.front() == ';') return;
+    if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+        const std::string_view name = TrimSkinText(line.substr(1, line.size() - 2));
+        // A repeated section is not reachable by name, so its lines are dropped.
+        if (FindSection(name) != nullptr) {
+            current = nullptr;
+            return;
+        }
+        sections_.push_back(Section{std::string(name), {}, {}});
+        IndexNewSection();
+        current = &sections_.back();
+        return;
+    }
+    const std::size_t eq = line.find('=');
+    if (current == nullptr || eq == std::string_view::npos) return;
+    current->entries.emplace_back(TrimSkinText(line.substr(0, eq)), TrimSkinText(line.substr(eq + 1)));
+}
+
+void IniFile::IndexAllKeys() {
+    for (Section& s : sections_) {
+        s.index.clear();
+        s.index.reserve(s.entries.size());
+        for (std::uint32_t i = 0; i < s.entries.size(); ++i) s.index.emplace_back(HashNoCase(s.entries[i].first), i);
+        std::sort(s.index.begin(), s.index.end());
+        // Within a run of equal hashes the entries are in text order, so a repeated key is
+        // always behind its first occurrence and is dropped here.
+        std::vector<std::pair<std::uint64_t, std::uint32_t>> kept;
+        kept.reserve(s.index.size());
+        for (const auto& item : s.index) {
+            bool repeat = false;
+            for (auto k = kept.rbegin(); k != kept.rend() && k->first == item.first; ++k) {
+                repeat = repeat || CompareNoCase(s.entries[k->second].first, s.entries[item.second].first) == 0;
+            }
+            if (!repeat) kept.push_back(item);
+        }
+        s.index = std::move(kept);
+    }
+}
+
+void IniFile::IndexNewSection() {
+    const auto position = static_cast<std::uint32_t>(sections_.size() - 1);
+    const std::string& name = sections_.back().name;
+    const auto at = std::lower_bound(sectionIndex_.begin(), sectionIndex_.end(), name, [this](std::uint32_t i, const std::string& n) {
+        return CompareNoCase(sections_[i].name, n) < 0;
+    });
+    sectionIndex_.insert(at, position);
+    Changed();
+}
+
+void IniFile::Changed() {
+    lastSection_ = kNone;
+    lastName_.clear();
 }
 
 const IniFile::Section* IniFile::FindSection(std::string_view section) const {
-    const auto it = sectionIndex_.find(LowerAscii(section));
-    return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
+    if (lastSection_ < sections_.size() && lastName_ == section) return &sections_[lastSection_];
+    const auto at = std::lower_bound(sectionIndex_.begin(), sectionIndex_.end(), section,
+                                     [this](std::uint32_t i, std::string_view n) { return CompareNoCase(sections_[i].name, n) < 0; });
+    if (at == sectionIndex_.end() || CompareNoCase(sections_[*at].name, section) != 0) return nullptr;
+    lastName_ = section;
+    lastSection_ = *at;
+    return &sections_[*at];
+}
+
+std::string* IniFile::FindKey(Section& s, std::string_view key, std::uint64_t hash) {
+    auto at = std::lower_bound(s.index.begin(), s.index.end(), std::pair<std::uint64_t, std::uint32_t>(hash, 0));
+    for (; at != s.index.end() && at->first == hash; ++at) {
+        if (CompareNoCase(s.entries[at->second].first, key) == 0) return &s.entries[at->second].second;
+    }
+    return nullptr;
+}
+
+const std::string* IniFile::FindKey(const Section& s, std::string_view key) {
+    return FindKey(const_cast<Section&>(s), key, HashNoCase(key));
 }
 
 bool IniFile::SectionExists(std::string_view section) const { return FindSection(section) != nullptr; }
@@ -91,9 +168,7 @@ bool IniFile::ValueExists(std::string_view section, std::string_view key) const 
 
 const std::string* IniFile::Find(std::string_view section, std::string_view key) const {
     const Section* s = FindSection(section);
-    if (s == nullptr) return nullptr;
-    const auto it = s->index.find(LowerAscii(key));
-    return it == s->index.end() ? nullptr : &s->entries[it->second].second;
+    return s == nullptr ? nullptr : FindKey(*s, key);
 }
 
 std::size_t IniFile::KeyCount(std::string_view section) const {
@@ -194,8 +269,8 @@ std::vector<std::pair<int, const std::string*>> IniFile::IndexedValues(std::stri
     const Section* s = FindSection(section);
     if (s == nullptr) return values;
     // Walking the keys rather than the indices keeps a huge count cheap.
-    for (const auto& [lowerKey, entry] : s->index) {
-        const std::optional<int> index = CanonicalIndex(lowerKey);
+    for (const auto& [hash, entry] : s->index) {
+        const std::optional<int> index = CanonicalIndex(s->entries[entry].first);
         if (index && *index < count) values.emplace_back(*index, &s->entries[entry].second);
     }
     std::sort(values.begin(), values.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -203,20 +278,23 @@ std::vector<std::pair<int, const std::string*>> IniFile::IndexedValues(std::stri
 }
 
 IniFile::Section& IniFile::SectionForWriting(std::string_view section) {
-    const auto it = sectionIndex_.find(LowerAscii(section));
-    if (it != sectionIndex_.end()) return sections_[it->second];
-    sectionIndex_.emplace(LowerAscii(section), sections_.size());
-    return sections_.emplace_back(Section{std::string(section), {}, {}});
+    if (const Section* s = FindSection(section)) return const_cast<Section&>(*s);
+    sections_.push_back(Section{std::string(section), {}, {}});
+    IndexNewSection();
+    return sections_.back();
 }
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     Section& s = SectionForWriting(section);
-    const auto it = s.index.find(LowerAscii(key));
-    if (it != s.index.end()) {
-        s.entries[it->second].second = value;
-    } else {
-        AddEntry(s, key, value);
+    const std::uint64_t hash = HashNoCase(key);
+    if (std::string* existing = FindKey(s, key, hash)) {
+        *existing = value;
+        return;
     }
+    const auto entry = static_cast<std::uint32_t>(s.entries.size());
+    s.entries.emplace_back(key, value);
+    const std::pair<std::uint64_t, std::uint32_t> item(hash, entry);
+    s.index.insert(std::upper_bound(s.index.begin(), s.index.end(), item), item);
 }
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
@@ -261,15 +339,15 @@ void IniFile::WriteLines(std::string_view section, std::string_view name, std::s
 }
 
 void IniFile::EraseSection(std::string_view section) {
-    const auto it = sectionIndex_.find(LowerAscii(section));
-    if (it == sectionIndex_.end()) return;
-    sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(it->second));
-    Reindex();
-}
-
-void IniFile::Reindex() {
-    sectionIndex_.clear();
-    for (std::size_t i = 0; i < sections_.size(); ++i) sectionIndex_.emplace(LowerAscii(sections_[i].name), i);
+    const Section* s = FindSection(section);
+    if (s == nullptr) return;
+    const auto position = static_cast<std::uint32_t>(s - sections_.data());
+    sections_.erase(sections_.begin() + position);
+    std::erase(sectionIndex_, position);
+    for (std::uint32_t& i : sectionIndex_) {
+        if (i > position) --i;
+    }
+    Changed();
 }
 
 std::vector<std::string> IniFile::Lines() const {

@@ -5,7 +5,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -101,20 +100,31 @@ public:
 private:
     struct Section {
         std::string name;
-        std::vector<std::pair<std::string, std::string>> entries;
-        std::unordered_map<std::string, std::size_t> index;  // lower-case key -> first entry
+        std::vector<std::pair<std::string, std::string>> entries;  // text order, repeats kept
+        // (hash of the lower-case key, entry) for the first entry of each key, sorted.
+        std::vector<std::pair<std::uint64_t, std::uint32_t>> index;
     };
 
+    void AddLine(std::string_view raw, Section*& current);
+    void IndexAllKeys();
     [[nodiscard]] const Section* FindSection(std::string_view section) const;
+    [[nodiscard]] static const std::string* FindKey(const Section& s, std::string_view key);
+    [[nodiscard]] static std::string* FindKey(Section& s, std::string_view key, std::uint64_t hash);
     Section& SectionForWriting(std::string_view section);
     [[nodiscard]] std::vector<int> NumberList(std::string_view section, std::string_view key, const std::string& value,
                                               int count) const;
     [[nodiscard]] int ListCount(std::string_view section, std::string_view countKey) const;
-    void AddEntry(Section& s, std::string_view key, std::string_view value);
-    void Reindex();
+    void IndexNewSection();
+    void Changed();
 
     std::vector<Section> sections_;
-    std::unordered_map<std::string, std::size_t> sectionIndex_;  // lower-case name -> first section
+    std::vector<std::uint32_t> sectionIndex_;  // sections sorted by name without case
+    // Records read many keys of one section in a row; remembering the last section found
+    // spares a search per key. It is a position, not a pointer, so that copies and moved-from
+    // files stay correct; every change to the list of sections clears it.
+    mutable std::string lastName_;
+    mutable std::size_t lastSection_ = kNone;
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 };
 
 }  // namespace skin

@@ -129,12 +129,4 @@ std::string_view TrimSkinText(std::string_view text) {
     return text;
 }
 
-std::string LowerAscii(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return lower;
-}
-
 }  // namespace skin

@@ -40,7 +40,4 @@ struct EnumTexts {
 // Trims leading and trailing blanks and control characters (every byte up to the space).
 [[nodiscard]] std::string_view TrimSkinText(std::string_view text);
 
-// ASCII lower case, the form section names and keys are matched in.
-[[nodiscard]] std::string LowerAscii(std::string_view text);
-
 }  // namespace skin
