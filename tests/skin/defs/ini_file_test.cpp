@@ -110,6 +110,21 @@ TEST(IniFileWriting, EraseSectionRemovesItAndKeepsTheOthersReachable) {
     EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"a", "c"}));
 }
 
+TEST(IniFileWriting, ChangesAfterALookupAreSeenByTheNextLookup) {
+    IniFile ini = IniFile::FromText("[a]\nx=1\n[b]\ny=2\n[c]\nz=3\n");
+    EXPECT_EQ(ini.ReadString("c", "z", ""), "3");
+    ini.EraseSection("a");
+    EXPECT_EQ(ini.ReadString("c", "z", ""), "3");
+    EXPECT_EQ(ini.ReadString("b", "y", ""), "2");
+    const IniFile copy = ini;
+    ini.EraseSection("b");
+    EXPECT_EQ(ini.ReadString("b", "y", "gone"), "gone");
+    EXPECT_EQ(copy.ReadString("b", "y", "gone"), "2");
+    ini.WriteString("B", "y", "4");
+    EXPECT_EQ(ini.ReadString("b", "Y", ""), "4");
+    EXPECT_EQ(ini.ReadString("c", "z", ""), "3");
+}
+
 TEST(IniFileWriting, LinesReadBackToTheSameFile) {
     IniFile ini;
     ini.WriteRect("FORMINFO", "clientrect", {6, 33, 218, 163});
