@@ -33,6 +33,10 @@ Dialog::Dialog(platform::Application& app) : Form(app) {
 SecondWindow::SecondWindow(platform::Application& app) : Form(app) {
     SetCaption("Второе окно");
     SetBounds(440, 40, 300, 120);
+    // A notch cut from the top-right corner shows that window outlines reach the screen.
+    gfx::Region outline(gfx::Rect{0, 0, 288, 120});
+    outline.Unite(gfx::Rect{288, 12, 300, 120});
+    SetWindowOutline(outline);
     auto& text = Make<TLabel>();
     text.SetBounds(12, 12, 270, 20);
     text.SetCaption("Второе окно, не модальное.");

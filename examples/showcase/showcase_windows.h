@@ -14,7 +14,7 @@ public:
     explicit Dialog(platform::Application& app);
 };
 
-// A second, non-modal window with a smooth bar.
+// A second, non-modal window with a smooth bar and a notched outline.
 class SecondWindow : public platform::Form {
 public:
     explicit SecondWindow(platform::Application& app);

@@ -84,6 +84,8 @@ read -r sx sy < <(window_position "Второе окно")
 import -window root start.png
 expect_pixel start.png $((mx + 350)) $((my + 10)) "$navy" "the main window is active"
 expect_pixel start.png $((sx + 250)) $((sy + 10)) "$grey" "the second window is inactive"
+expect_pixel start.png $((sx + 295)) $((sy + 5)) "srgb(0,0,0)" "the second window's outline cuts its corner"
+expect_pixel start.png $((sx + 295)) $((sy + 15)) "$grey" "the outline keeps the rest of the caption"
 expect_pixel start.png $((mx + 3 + 12 + 4)) $((my + 22 + 72 + 8)) "$navy" "the timer has moved the progress bar"
 
 # "Информация" opens an information box centred over the main window.
