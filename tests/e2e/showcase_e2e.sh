@@ -114,6 +114,18 @@ sleep 0.3
 read -r nx ny < <(window_position "Пример окон")
 [ "$nx $ny" = "$((mx + 50)) $((my + 30))" ] || fail "the dragged window is at $nx,$ny"
 
+# "Диалог" opens a modal dialog: the main window's buttons do nothing meanwhile, and Esc
+# closes it.
+xdotool mousemove $((nx + 3 + 12 + 42)) $((ny + 22 + 124 + 12)) click 1
+wait_for_window "Диалог"
+xdotool mousemove $((nx + 3 + 102 + 42)) $((ny + 22 + 124 + 12)) click 1
+sleep 0.5
+window_named "Information" >/dev/null && fail "the main window took a click while the dialog was modal"
+import -window root dialog.png
+xdotool key Escape
+for _ in $(seq 50); do window_named "Диалог" >/dev/null || break; sleep 0.1; done
+window_named "Диалог" >/dev/null && fail "Esc did not close the modal dialog"
+
 # "Выход" ends the program.
 xdotool mousemove $((nx + 3 + 102 + 42)) $((ny + 22 + 158 + 12)) click 1
 for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done

@@ -9,6 +9,7 @@
 #include "platform/form.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_keys.h"
+#include "platform/sdl/x11_errors.h"
 #include "platform/sdl/x11_shape.h"
 
 namespace platform {
@@ -56,6 +57,9 @@ SdlBackend::SdlBackend() {
     // A click on one of our windows that is not focused is still a click.
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    // Windows come and go while requests about them are still on the way to the server.
+    // Set before SDL starts, so that SDL keeps it as the handler it passes errors on to.
+    KeepRunningOnX11Errors();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
         throw std::runtime_error(std::string("Cannot open the display: ") + SDL_GetError());
     // Audio starts on its own so that a machine without sound still runs the program.
