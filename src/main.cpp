@@ -1,77 +1,118 @@
-// A stand-in for the game until the window system exists: it draws a status panel of the
-// main window with the gfx layer and saves it as burdomir-demo.png in the working directory.
-#include <cstdio>
+// Burdomir, while its skinned windows are being built: one plain window that runs the real
+// game clock from the rules library, hour by hour, with the status line and the three body
+// gauges, and ends with the game's own ending message.
 #include <exception>
-#include <filesystem>
-#include <string>
+#include <iostream>
+#include <map>
+#include <memory>
 
-#include "gfx/bitmap.h"
-#include "gfx/colour.h"
-#include "gfx/font.h"
-#include "gfx/painter.h"
-#include "gfx/png.h"
-#include "gfx/text.h"
+#include "game/clock.h"
+#include "game/game.h"
+#include "game/texts.h"
+#include "platform/application.h"
+#include "platform/button.h"
+#include "platform/clock.h"
+#include "platform/label.h"
+#include "platform/message_box.h"
+#include "platform/progress_bar.h"
+#include "platform/sdl/sdl_backend.h"
+#include "platform/timer.h"
+#include "sound/media_player.h"
 
 namespace {
 
-gfx::Font MakeFont(int height, std::uint8_t style, gfx::Color color) {
-    gfx::Font font;
-    font.Name = "Arial";
-    font.Height = height;
-    font.Style = style;
-    font.FontColor = color;
-    return font;
-}
+class ClockWindow : public platform::Form {
+public:
+    explicit ClockWindow(platform::Application& app)
+        : Form(app),
+          player_(Own<sound::TMediaPlayer>(*app.GetAudio(), this)),
+          game_([] { return platform::Clock::SeedValue(); },
+                [this](game::Cue cue) { player_.PlayCue(std::string(game::CueFile(cue))); }),
+          timer_(Own<platform::Timer>(app, this)) {
+        SetCaption("Burdomir");
+        SetClientSize(360, 210);
+        Position = platform::FormPosition::DesktopCenter;
 
-// One gauge of the body tab: caption, a bar of 0..100 and the number out of 100.
-void DrawGauge(gfx::Painter& painter, int top, const char* caption, int value) {
-    const gfx::Font font = MakeFont(-15, 0, gfx::clBlack);
-    painter.DrawText(font, caption, gfx::Rect::from_size(24, top, 150, 20), gfx::dtSingleLine);
-    painter.DrawText(font, std::to_string(value) + "/100", gfx::Rect::from_size(176, top, 60, 20), gfx::dtSingleLine);
-    const gfx::Rect bar = gfx::Rect::from_size(24, top + 24, 200, 25);
-    painter.Frame3D(bar, gfx::ColorToPixel(gfx::clBtnShadow), gfx::ColorToPixel(gfx::clBtnHighlight));
-    painter.FillRect(gfx::Rect::from_size(bar.left + 2, bar.top + 2, (bar.width() - 4) * value / 100, bar.height() - 4),
-                     gfx::ColorToPixel(gfx::clHighlight));
-}
+        AddLabel(game::Caption::Money, 12, 10, game::MoneyText(game_.State.Money));
+        AddLabel(game::Caption::Day, 150, 10, game::DayText(game_.State.Day));
+        AddLabel(game::Caption::Hour, 250, 10, game::HourText(game_.State.Hour));
+        AddGauge(game::Gauge::Drunkenness, "Опьянение", 44, game_.State.Drunkenness);
+        AddGauge(game::Gauge::Satiety, "Сытость", 78, game_.State.Satiety);
+        AddGauge(game::Gauge::Liver, "Печень", 112, game_.State.Liver);
 
-gfx::Bitmap DrawDemo() {
-    gfx::Bitmap image(546, 460, gfx::ColorToPixel(gfx::clBtnFace));
-    gfx::Painter painter(image);
-    painter.Frame3D(image.rect().shrunk(8, 8), gfx::ColorToPixel(gfx::clBtnHighlight),
-                    gfx::ColorToPixel(gfx::clBtnShadow));
+        auto& goal = Make<platform::TLabel>();
+        goal.SetBounds(12, 146, 336, 0);
+        goal.SetCaption("Цель игры - допиться до белой горячки.");
+        auto& exit = Make<platform::TButton>();
+        exit.SetCaption("&Выход");
+        exit.SetBounds(263, 174, 85, 25);
+        exit.OnClick = [this](platform::TButton&) { App().Terminate(); };
 
-    painter.DrawText(MakeFont(-16, gfx::fsBold, 0x000080), "Burdomir: тушка алкаша", {16, 16, 530, 56},
-                     gfx::dtSingleLine | gfx::dtCenter | gfx::dtVCenter);
-    DrawGauge(painter, 64, "Нажратость:", 45);
-    DrawGauge(painter, 128, "Сытость:", 80);
-    DrawGauge(painter, 192, "Печень:", 63);
+        timer_.SetInterval(1000);
+        timer_.OnTimer = [this](platform::Timer&) { Apply(game::Tick(game_)); };
+    }
 
-    const gfx::Rect explanation = gfx::Rect::from_size(24, 280, 369, 41);
-    painter.DrawText(MakeFont(-11, 0, gfx::clBlack),
-                     "Меняется если в течении 4-х дней нажратость была выже 50%. С увеличением стадии все "
-                     "больше требуется алкоголя и медикаментов, но еды нужно значительно меньше.",
-                     explanation, gfx::dtWordBreak);
-    painter.DrawFocusRect(explanation.inflated(2, 2));
+private:
+    struct GaugeView {
+        platform::TProgressBar* bar;
+        platform::TLabel* value;
+    };
 
-    const gfx::Font status = MakeFont(-16, gfx::fsBold, gfx::clBlack);
-    painter.DrawText(status, "Деньги: 1000", gfx::Rect::from_size(16, 376, 137, 25), gfx::dtSingleLine);
-    painter.DrawText(status, "День: 0", gfx::Rect::from_size(152, 376, 88, 25), gfx::dtSingleLine);
-    painter.DrawText(status, "Время: 0-00", gfx::Rect::from_size(240, 376, 113, 25), gfx::dtSingleLine);
-    painter.DrawText(MakeFont(14, gfx::fsUnderline, 0xFF0000), "Узнай сколько ты можешь выпить!",
-                     gfx::Rect::from_size(40, 416, 461, 22), gfx::dtSingleLine | gfx::dtCenter);
-    return image;
-}
+    void AddLabel(game::Caption caption, int left, int top, const std::string& text) {
+        auto& label = Make<platform::TLabel>();
+        label.SetBounds(left, top, 0, 0);
+        label.SetFont({"Arial", -16, gfx::fsBold, gfx::clBlack});
+        label.SetCaption(text);
+        labels_[caption] = &label;
+    }
+
+    void AddGauge(game::Gauge gauge, const char* name, int top, int value) {
+        auto& title = Make<platform::TLabel>();
+        title.SetBounds(12, top, 90, 0);
+        title.SetCaption(name);
+        auto& bar = Make<platform::TProgressBar>();
+        bar.SetBounds(100, top, 180, 18);
+        bar.SetPosition(value);
+        auto& number = Make<platform::TLabel>();
+        number.SetBounds(290, top, 60, 0);
+        number.SetCaption(game::GaugeText(value));
+        gauges_[gauge] = {&bar, &number};
+    }
+
+    void Apply(const game::Outcome& out) {
+        for (const auto& c : out.captions)
+            if (auto it = labels_.find(c.caption); it != labels_.end()) it->second->SetCaption(c.text);
+        for (const auto& g : out.gauges) {
+            gauges_[g.gauge].bar->SetPosition(g.position);
+            gauges_[g.gauge].value->SetCaption(g.text);
+        }
+        if (out.tickIntervalMs) timer_.SetInterval(*out.tickIntervalMs);
+        if (out.ending != game::Ending::None) timer_.SetEnabled(false);
+        for (const auto& m : out.messages)
+            platform::ShowMessageBox(App(), m.text, std::string(m.Title()),
+                                     m.kind == game::MessageKind::Warning ? platform::MessageKind::Warning
+                                                                          : platform::MessageKind::Information);
+        if (out.ending != game::Ending::None) App().Terminate();
+    }
+
+    sound::TMediaPlayer& player_;
+    game::Game game_;
+    platform::Timer& timer_;
+    std::map<game::Caption, platform::TLabel*> labels_;
+    std::map<game::Gauge, GaugeView> gauges_;
+};
 
 }  // namespace
 
 int main() {
     try {
-        const std::filesystem::path path = std::filesystem::absolute("burdomir-demo.png");
-        gfx::SavePngFile(DrawDemo(), path.string());
-        std::printf("burdomir: wrote %s\n", path.string().c_str());
-        return 0;
+        platform::Application app(std::make_unique<platform::SdlBackend>());
+        app.SetTitle("Burdomir");
+        app.CreateForm<ClockWindow>();
+        app.Run();
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "burdomir: %s\n", e.what());
+        std::cerr << "burdomir: " << e.what() << "\n";
         return 1;
     }
+    return 0;
 }
