@@ -7,10 +7,15 @@ namespace gfx {
 Bitmap::Bitmap(int width, int height, Pixel fill) { Reset(width, height, fill); }
 
 void Bitmap::Reset(int width, int height, Pixel fill) {
+    ResetForOverwrite(width, height);
+    Fill(fill);
+}
+
+void Bitmap::ResetForOverwrite(int width, int height) {
     width_ = std::max(0, width);
     height_ = std::max(0, height);
     if (width_ == 0 || height_ == 0) width_ = height_ = 0;
-    pixels_.assign(static_cast<std::size_t>(width_) * height_, fill);
+    pixels_.resize(static_cast<std::size_t>(width_) * height_);
 }
 
 void Bitmap::Fill(Pixel p) { std::fill(pixels_.begin(), pixels_.end(), p); }

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <new>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "gfx/geometry.h"
@@ -19,6 +23,31 @@ using Pixel = std::uint32_t;
 [[nodiscard]] constexpr int PixelB(Pixel p) { return int(p & 0xFF); }
 // The same colour, alpha forced opaque: what equality means for pictures without alpha.
 [[nodiscard]] constexpr Pixel Opaque(Pixel p) { return p | 0xFF000000u; }
+
+// An allocator whose vectors leave new elements uninitialised when they grow without a value,
+// so that Bitmap::ResetForOverwrite does not pay for filling pixels that are written next.
+// Growing with a value (assign, resize with fill) still sets every element.
+template <class T>
+struct OverwriteAllocator : std::allocator<T> {
+    template <class U>
+    struct rebind {
+        using other = OverwriteAllocator<U>;
+    };
+    OverwriteAllocator() = default;
+    template <class U>
+    OverwriteAllocator(const OverwriteAllocator<U>&) noexcept {}
+
+    // Default-initialises: for pixels, that leaves the memory as it is.
+    template <class U>
+    void construct(U* p) noexcept(std::is_nothrow_default_constructible_v<U>) {
+        ::new (static_cast<void*>(p)) U;
+    }
+    // Constructs from the arguments, as std::allocator does.
+    template <class U, class... Args>
+    void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
 
 // A width x height image of 32-bit pixels, rows top to bottom with no padding. A bitmap
 // with no pixels is empty; every operation accepts it.
@@ -46,6 +75,9 @@ public:
 
     // Resizes; the content is lost and every pixel becomes fill.
     void Reset(int width, int height, Pixel fill = 0xFF000000u);
+    // Resizes without setting the pixels, for a decoder that writes every one of them next:
+    // until then their values are unspecified and must not be read.
+    void ResetForOverwrite(int width, int height);
     void Fill(Pixel p);
 
     // The part of this bitmap under r (clipped to the bitmap); empty when they do not meet.
@@ -61,7 +93,7 @@ public:
 private:
     int width_ = 0;
     int height_ = 0;
-    std::vector<Pixel> pixels_;
+    std::vector<Pixel, OverwriteAllocator<Pixel>> pixels_;
 };
 
 }  // namespace gfx
