@@ -99,7 +99,10 @@ void TspSkinData::LoadCompressedStream(std::span<const std::uint8_t> stream) {
 }
 
 void TspSkinData::ReadPackage(std::span<const std::uint8_t> stream) {
-    SkinPackage package = ReadSkinPackage(InflateSkin(stream));
+    const std::vector<std::uint8_t> raw = InflateSkin(stream);
+    // The definition is parsed where it lies in the inflated bytes, not copied line by line.
+    std::string_view text;
+    SkinPackage package = ReadSkinBitmaps(raw, text);
     picture_ = std::move(package.picture.pixels);
     inactivePicture_ = std::move(package.inactivePicture.pixels);
     mask_ = std::move(package.mask.pixels);
@@ -107,7 +110,7 @@ void TspSkinData::ReadPackage(std::span<const std::uint8_t> stream) {
     rollUpMask_ = std::move(package.rollUpMask.pixels);
     activePictures_.reserve(package.activePictures.size());
     for (gfx::BmpImage& image : package.activePictures) activePictures_.push_back(std::move(image.pixels));
-    const IniFile ini(package.lines);
+    const IniFile ini = IniFile::FromText(text);
     definition_.LoadFromIni(ini);
 }
 

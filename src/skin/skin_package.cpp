@@ -76,6 +76,13 @@ std::string ZlibMessage(const z_stream& z, int code) {
 }  // namespace
 
 SkinPackage ReadSkinPackage(std::span<const std::uint8_t> package) {
+    std::string_view text;
+    SkinPackage out = ReadSkinBitmaps(package, text);
+    out.lines = SplitLines(text);
+    return out;
+}
+
+SkinPackage ReadSkinBitmaps(std::span<const std::uint8_t> package, std::string_view& text) {
     PackageCursor in(package);
     SkinPackage out;
     out.version = in.Int32("version");
@@ -96,8 +103,8 @@ SkinPackage ReadSkinPackage(std::span<const std::uint8_t> package) {
     for (std::int32_t i = 0; i < count; ++i) {
         out.activePictures.push_back(in.Bitmap("active picture " + std::to_string(i)));
     }
-    const auto text = in.rest();
-    out.lines = SplitLines(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
+    const auto rest = in.rest();
+    text = std::string_view(reinterpret_cast<const char*>(rest.data()), rest.size());
     return out;
 }
 

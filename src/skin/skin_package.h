@@ -60,6 +60,11 @@ struct SkinPackage {
 // kNewestPackageVersion and SkinPackageError for a truncated package or a damaged bitmap.
 [[nodiscard]] SkinPackage ReadSkinPackage(std::span<const std::uint8_t> package);
 
+// Reads a decompressed package as ReadSkinPackage does but leaves `lines` empty and sets
+// text to the definition text where it lies in package, for a reader that parses it in
+// place instead of copying every line (text is valid as long as package is).
+[[nodiscard]] SkinPackage ReadSkinBitmaps(std::span<const std::uint8_t> package, std::string_view& text);
+
 // Builds a package byte by byte. It writes what it is told in the order it is told; the
 // caller follows the slot layout of the version it writes first.
 class PackageWriter {

@@ -156,6 +156,26 @@ TEST(SkinPackageReader, DamagedBitmapNamesTheBitmap) {
     }
 }
 
+TEST(SkinPackageReader, ReadingTheBitmapsAloneLeavesTheTextInPlace) {
+    PackageWriter w(0);
+    w.Slot(Bmp24(4, 3));
+    w.Slot(Bmp1(4, 3));
+    w.PictureCount(1);
+    w.Picture(Bmp24(2, 5));
+    w.Lines({"[VERSION]", "skinname=x"});
+    const std::vector<std::uint8_t> bytes = w.Take();
+    std::string_view text;
+    const SkinPackage bitmaps = ReadSkinBitmaps(bytes, text);
+    const SkinPackage whole = ReadSkinPackage(bytes);
+    EXPECT_EQ(text, "[VERSION]\r\nskinname=x\r\n");
+    EXPECT_EQ(static_cast<const void*>(text.data() + text.size()), static_cast<const void*>(bytes.data() + bytes.size()));
+    EXPECT_TRUE(bitmaps.lines.empty());
+    EXPECT_EQ(bitmaps.picture.pixels, whole.picture.pixels);
+    EXPECT_EQ(bitmaps.mask.pixels, whole.mask.pixels);
+    ASSERT_EQ(bitmaps.activePictures.size(), 1u);
+    EXPECT_EQ(bitmaps.activePictures[0].pixels, whole.activePictures[0].pixels);
+}
+
 TEST(SkinPackageText, SplitsAtCrLfLoneCrAndLoneLf) {
     EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));
     EXPECT_EQ(SplitLines("a\r\n\r\nb\r\n"), (std::vector<std::string>{"a", "", "b"}));
