@@ -27,6 +27,10 @@ TEST(IniFileSyntax, SplitsAtCrLfLoneCrAndLoneLf) {
     EXPECT_EQ(ini.ReadString("a", "x", ""), "1");
     EXPECT_EQ(ini.ReadString("a", "y", ""), "2");
     EXPECT_EQ(ini.ReadString("a", "z", ""), "3");
+    const IniFile reversed = IniFile::FromText("[b]\n\rx=1\r\n\ry=2\r");
+    EXPECT_EQ(reversed.ReadString("b", "x", ""), "1");
+    EXPECT_EQ(reversed.ReadString("b", "y", ""), "2");
+    EXPECT_EQ(reversed.KeyCount("b"), 2u);
 }
 
 TEST(IniFileSyntax, DropsLinesBeforeTheFirstSectionAndLinesWithoutEquals) {
