@@ -50,6 +50,39 @@ TEST(IniFileLookup, SectionAndKeyNamesIgnoreCase) {
     EXPECT_EQ(ini.ReadString("mainmenubaritem", "fontName", ""), "Tahoma");
 }
 
+TEST(IniFileLookup, LongKeysThatDifferOnlyInTheMiddleStayApart) {
+    // Same length, same first and last eight bytes: only the middle tells them apart.
+    const IniFile ini = IniFile::FromText(
+        "[s]\nbuttonfontcolorwith=1\nbuttonfontheightwith=2\nBUTTONFONTwidthsWITH=3\nbuttonfONTnamezzwith=4\n");
+    EXPECT_EQ(ini.ReadString("s", "buttonfontcolorwith", ""), "1");
+    EXPECT_EQ(ini.ReadString("s", "ButtonFontHeightWith", ""), "2");
+    EXPECT_EQ(ini.ReadString("s", "buttonfontwidthswith", ""), "3");
+    EXPECT_EQ(ini.ReadString("s", "BUTTONFONTNAMEZZWITH", ""), "4");
+    EXPECT_EQ(ini.KeyCount("s"), 4u);
+}
+
+TEST(IniFileLookup, OnlyAsciiLettersFoldCase) {
+    // These pairs differ by 0x20 like a capital and its small letter, yet are not ASCII letters.
+    const IniFile ini = IniFile::FromText("[s]\nkey\xC4=upper\nkey\xE4=lower\n@[=x\n");
+    EXPECT_EQ(ini.ReadString("s", "key\xC4", ""), "upper");
+    EXPECT_EQ(ini.ReadString("s", "key\xE4", ""), "lower");
+    EXPECT_EQ(ini.ReadString("s", "@[", ""), "x");
+    EXPECT_FALSE(ini.ValueExists("s", "`{"));
+}
+
+TEST(IniFileSyntax, LongLinesWithTabsBreakWhereTheirLineBreakIs) {
+    std::string text = "[s]\r\n";
+    for (int pad = 0; pad < 20; ++pad) {
+        text += "k" + std::to_string(pad) + "=x" + std::string(static_cast<std::size_t>(pad), 'v') + "\tend" +
+                (pad % 3 == 0 ? "\r\n" : pad % 3 == 1 ? "\n" : "\r");
+    }
+    const IniFile ini = IniFile::FromText(text);
+    EXPECT_EQ(ini.KeyCount("s"), 20u);
+    for (int pad = 0; pad < 20; ++pad) {
+        EXPECT_EQ(ini.ReadString("s", "k" + std::to_string(pad), ""), "x" + std::string(static_cast<std::size_t>(pad), 'v') + "\tend");
+    }
+}
+
 TEST(IniFileLookup, ValuesKeepTheirCase) {
     const IniFile ini = IniFile::FromText("[s]\nstretchtype=STVERT\n");
     EXPECT_EQ(ini.ReadString("s", "stretchtype", ""), "STVERT");
