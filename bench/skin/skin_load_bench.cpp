@@ -55,7 +55,7 @@ BENCHMARK(BM_PartInflate)->Unit(benchmark::kMicrosecond);
 
 // The bitmaps, read as a load reads them: the definition text is left where it lies.
 void BM_PartReadPackage(benchmark::State& state) {
-    const std::vector<std::uint8_t> package = skin::InflateSkin(skin::DefaultSkinData());
+    const skin::SkinBytes package = skin::InflateSkin(skin::DefaultSkinData());
     for (auto _ : state) {
         std::string_view text;
         benchmark::DoNotOptimize(skin::ReadSkinBitmaps(package, text).activePictures.data());
@@ -65,7 +65,7 @@ BENCHMARK(BM_PartReadPackage)->Unit(benchmark::kMicrosecond);
 
 // The definition, parsed from the package text and turned into records.
 void BM_PartDefinition(benchmark::State& state) {
-    const std::vector<std::uint8_t> package = skin::InflateSkin(skin::DefaultSkinData());
+    const skin::SkinBytes package = skin::InflateSkin(skin::DefaultSkinData());
     std::string_view text;
     (void)skin::ReadSkinBitmaps(package, text);
     for (auto _ : state) {

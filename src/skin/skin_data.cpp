@@ -99,7 +99,7 @@ void TspSkinData::LoadCompressedStream(std::span<const std::uint8_t> stream) {
 }
 
 void TspSkinData::ReadPackage(std::span<const std::uint8_t> stream) {
-    const std::vector<std::uint8_t> raw = InflateSkin(stream);
+    const SkinBytes raw = InflateSkin(stream);
     // The definition is parsed where it lies in the inflated bytes, not copied line by line.
     std::string_view text;
     SkinPackage package = ReadSkinBitmaps(raw, text);

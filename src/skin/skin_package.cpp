@@ -152,7 +152,7 @@ void PackageWriter::Int32(std::int32_t value) {
     for (int shift = 0; shift < 32; shift += 8) data_.push_back(static_cast<std::uint8_t>(u >> shift));
 }
 
-std::vector<std::uint8_t> InflateSkin(std::span<const std::uint8_t> stream, std::size_t maxSize) {
+SkinBytes InflateSkin(std::span<const std::uint8_t> stream, std::size_t maxSize) {
     if (stream.empty()) throw SkinPackageError("compressed skin stream is empty");
     if (stream.size() > UINT_MAX) throw SkinPackageError("compressed skin stream is too large");
     z_stream z{};
@@ -162,7 +162,7 @@ std::vector<std::uint8_t> InflateSkin(std::span<const std::uint8_t> stream, std:
 
     // Skins compress about twenty to one; start near that and double, so that the output
     // is moved only a few times.
-    std::vector<std::uint8_t> out(std::min(maxSize, std::max<std::size_t>(stream.size() * 32, 64 * 1024)));
+    SkinBytes out(std::min(maxSize, std::max<std::size_t>(stream.size() * 32, 64 * 1024)));
     std::size_t used = 0;
     int code = Z_OK;
     while (code != Z_STREAM_END) {

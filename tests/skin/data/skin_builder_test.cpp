@@ -1,5 +1,6 @@
 #include "skin/skin_builder.h"
 
+#include <algorithm>
 #include <fstream>
 
 #include <gtest/gtest.h>
@@ -67,7 +68,7 @@ TEST_F(SkinBuilderTest, CompressedFormInflatesToThePackage) {
     const std::vector<std::uint8_t> stream = BuildCompressedSkin(definition());
     EXPECT_EQ(stream[0], 0x78);
     EXPECT_EQ(stream[1], 0xDA);
-    EXPECT_EQ(InflateSkin(stream), BuildSkinPackage(definition()));
+    EXPECT_TRUE(std::ranges::equal(InflateSkin(stream), BuildSkinPackage(definition())));
 }
 
 TEST_F(SkinBuilderTest, EachMissingRequiredSectionIsNamedAndChangesNothing) {
@@ -105,7 +106,7 @@ TEST_F(SkinBuilderTest, StoredSkinKeepsOnlyTheDefinitionName) {
     TspCompressedStoredSkin stored;
     stored.LoadFromSkinFile(definition());
     EXPECT_EQ(stored.FileName, "Skin.ini");
-    EXPECT_EQ(InflateSkin(stored.Data()), BuildSkinPackage(definition()));
+    EXPECT_TRUE(std::ranges::equal(InflateSkin(stored.Data()), BuildSkinPackage(definition())));
 }
 
 }  // namespace
