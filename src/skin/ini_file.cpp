@@ -108,6 +108,15 @@ const char* NextLineBreak(const char* p, const char* end) {
     return p;
 }
 
+// Keeps the trimmed line unless it is blank or a ";" comment.
+void KeepLine(std::string_view raw, std::vector<std::string_view>& kept) {
+    const std::string_view line = TrimSkinText(raw);
+    if (!line.empty() && line.front() != ';') kept.push_back(line);
+}
+
+// Whether a trimmed line is a "[name]" section header.
+bool IsSectionLine(std::string_view line) { return line.size() >= 2 && line.front() == '[' && line.back() == ']'; }
+
 }  // namespace
 
 SkinFormatError::SkinFormatError(std::string_view section, std::string_view key, std::string_view value,
@@ -115,30 +124,43 @@ SkinFormatError::SkinFormatError(std::string_view section, std::string_view key,
     : std::runtime_error(FormatMessage(section, key, value, problem)) {}
 
 IniFile::IniFile(std::span<const std::string> lines) {
-    Section* current = nullptr;
-    for (const std::string& line : lines) AddLine(line, current);
-    IndexAllKeys();
+    std::vector<std::string_view> kept;
+    kept.reserve(lines.size());
+    for (const std::string& line : lines) KeepLine(line, kept);
+    Build(kept);
 }
 
 IniFile IniFile::FromText(std::string_view text) {
-    IniFile ini;
-    Section* current = nullptr;
+    std::vector<std::string_view> kept;
     const char* const end = text.data() + text.size();
     const char* start = text.data();
     while (start < end) {
         const char* breakAt = NextLineBreak(start, end);
-        ini.AddLine(std::string_view(start, static_cast<std::size_t>(breakAt - start)), current);
+        KeepLine(std::string_view(start, static_cast<std::size_t>(breakAt - start)), kept);
         if (breakAt == end) break;
         start = breakAt + ((*breakAt == '\r' && breakAt + 1 < end && breakAt[1] == '\n') ? 2 : 1);
     }
-    ini.IndexAllKeys();
+    IniFile ini;
+    ini.Build(kept);
     return ini;
 }
 
-void IniFile::AddLine(std::string_view raw, Section*& current) {
-    const std::string_view line = TrimSkinText(raw);
-    if (line.empty() || line.front() == ';') return;
-    if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+void IniFile::Build(std::span<const std::string_view> lines) {
+    Section* current = nullptr;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        AddLine(lines[i], current);
+        if (current == nullptr || !IsSectionLine(lines[i])) continue;
+        // Room for every line up to the next section, so that the entries are not moved
+        // again and again as they grow.
+        std::size_t below = i + 1;
+        while (below < lines.size() && !IsSectionLine(lines[below])) ++below;
+        current->entries.reserve(below - i - 1);
+    }
+    IndexAllKeys();
+}
+
+void IniFile::AddLine(std::string_view line, Section*& current) {
+    if (IsSectionLine(line)) {
         const std::string_view name = TrimSkinText(line.substr(1, line.size() - 2));
         // A repeated section is not reachable by name, so its lines are dropped.
         if (FindSection(name) != nullptr) {

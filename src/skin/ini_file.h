@@ -105,7 +105,8 @@ private:
         std::vector<std::pair<std::uint64_t, std::uint32_t>> index;
     };
 
-    void AddLine(std::string_view raw, Section*& current);
+    void Build(std::span<const std::string_view> lines);
+    void AddLine(std::string_view line, Section*& current);
     void IndexAllKeys();
     [[nodiscard]] const Section* FindSection(std::string_view section) const;
     [[nodiscard]] static const std::string* FindKey(const Section& s, std::string_view key);
