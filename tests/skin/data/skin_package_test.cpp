@@ -58,7 +58,9 @@ TEST(SkinPackageReader, EachVersionReadsItsOwnSlots) {
         const SlotLayout layout = SlotsForVersion(c.version);
         int next = 10;
         EXPECT_EQ(p.picture.pixels.width(), next++) << c.version;
-        if (layout.inactivePicture) EXPECT_EQ(p.inactivePicture.pixels.width(), next++) << c.version;
+        if (layout.inactivePicture) {
+            EXPECT_EQ(p.inactivePicture.pixels.width(), next++) << c.version;
+        }
         EXPECT_EQ(p.mask.pixels.width(), next++) << c.version;
         if (layout.rollUp) {
             EXPECT_EQ(p.rollUpPicture.pixels.width(), next++) << c.version;
