@@ -29,3 +29,14 @@ function(burdomir_test name dir label)
     BURDOMIR_SOURCE_DIR="${PROJECT_SOURCE_DIR}" BURDOMIR_GOLDEN_DIR="${PROJECT_SOURCE_DIR}/tests/golden")
   gtest_discover_tests(${name} PROPERTIES LABELS "${label}" DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# Adds every subfolder of the current folder that has a CMakeLists.txt, so a new test,
+# benchmark, example or tool folder needs no edit in its parent.
+function(burdomir_add_subfolders)
+  file(GLOB children LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  foreach(child ${children})
+    if(EXISTS ${child}/CMakeLists.txt)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
+endfunction()
