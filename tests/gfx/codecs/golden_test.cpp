@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include <unistd.h>
+
 #include "gfx/png.h"
 #include "support/golden.h"
 
@@ -24,19 +26,30 @@ Bitmap Checker() {
 }
 
 // Comparisons that must fail would overwrite the golden file in update mode, so these
-// tests run with updating switched off.
+// tests run with updating switched off. ctest runs them as separate processes at once and
+// each saves its failure image under the working directory, so each gets a folder of its own.
 class GoldenSupport : public ::testing::Test {
 protected:
     void SetUp() override {
         if (const char* value = std::getenv("UPDATE_GOLDEN")) saved_ = value;
         unsetenv("UPDATE_GOLDEN");
+        previousDir_ = std::filesystem::current_path();
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        workDir_ = std::filesystem::temp_directory_path() /
+                   ("burdomir-golden-" + std::string(test->name()) + "-" + std::to_string(getpid()));
+        std::filesystem::create_directories(workDir_);
+        std::filesystem::current_path(workDir_);
     }
     void TearDown() override {
+        std::filesystem::current_path(previousDir_);
+        std::filesystem::remove_all(workDir_);
         if (saved_) setenv("UPDATE_GOLDEN", saved_->c_str(), 1);
     }
 
 private:
     std::optional<std::string> saved_;
+    std::filesystem::path previousDir_;
+    std::filesystem::path workDir_;
 };
 
 TEST(GoldenFile, CheckerMatches) { EXPECT_TRUE(testsupport::MatchesGolden(Checker(), "Codecs_Checker")); }
