@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -46,7 +47,9 @@ TEST(PngRoundTrip, KeepsEveryPixelAndItsAlpha) {
 TEST(PngRoundTrip, ThroughAFile) {
     Bitmap image(4, 4, MakePixel(1, 2, 3, 4));
     image.set(3, 0, MakePixel(250, 0, 0));
-    const std::string path = (std::filesystem::temp_directory_path() / "burdomir_png_roundtrip.png").string();
+    const std::string path = (std::filesystem::temp_directory_path() /
+                             ("burdomir_png_roundtrip-" + std::to_string(::getpid()) + ".png"))
+                                .string();
     gfx::SavePngFile(image, path);
     EXPECT_EQ(gfx::LoadPngFile(path), image);
     std::filesystem::remove(path);
