@@ -82,8 +82,9 @@ void ExpectErrorMentions(const Bytes& file, const std::string& words) {
 }
 
 TEST(BmpRoundTrip, TwentyFourBitsKeepColoursWhateverThePadding) {
-    // Widths around the four-pixel groups the reader decodes at once, with every remainder.
-    for (const int width : {1, 2, 3, 4, 5, 6, 7, 8, 9, 13}) {
+    // Widths around the four-pixel groups the reader decodes at once, with every remainder;
+    // rows whose width is a multiple of four have no padding, so the last row ends the data.
+    for (const int width : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 16, 17, 18, 19, 20}) {
         const Bitmap image = Colourful(width, 3);
         const gfx::BmpImage read = gfx::ReadBmp(gfx::WriteBmp24(image));
         EXPECT_EQ(read.bitsPerPixel, 24);
