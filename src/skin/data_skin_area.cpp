@@ -1,5 +1,6 @@
 #include "skin/data_skin_area.h"
 
+#include <array>
 #include <string>
 
 #include "skin/ini_file.h"
@@ -21,9 +22,9 @@ void ReadSkinAreas(const IniFile& ini, SkinAreaList& areas) {
         const std::size_t colon = value.find(':');
         const std::string_view name = colon == std::string::npos ? std::string_view() : std::string_view(value).substr(0, colon);
         const std::string_view rect = colon == std::string::npos ? std::string_view() : std::string_view(value).substr(colon + 1);
-        const auto n = ParseNumberList(rect, 4);
-        if (!n) throw SkinFormatError(kSection, key, value, "expected \"name:left,top,right,bottom\"");
-        areas.push_back({std::string(name), {(*n)[0], (*n)[1], (*n)[2], (*n)[3]}});
+        std::array<int, 4> n{};
+        if (!ParseNumbers(rect, n)) throw SkinFormatError(kSection, key, value, "expected \"name:left,top,right,bottom\"");
+        areas.push_back({std::string(name), {n[0], n[1], n[2], n[3]}});
     }
 }
 

@@ -124,13 +124,25 @@ SkinFormatError::SkinFormatError(std::string_view section, std::string_view key,
     : std::runtime_error(FormatMessage(section, key, value, problem)) {}
 
 IniFile::IniFile(std::span<const std::string> lines) {
+    // The lines are copied end to end into one text and viewed there once it is complete.
+    std::string& text = text_->emplace_back();
+    std::size_t total = 0;
+    for (const std::string& line : lines) total += line.size();
+    text.reserve(total);
+    for (const std::string& line : lines) text += line;
     std::vector<std::string_view> kept;
     kept.reserve(lines.size());
-    for (const std::string& line : lines) KeepLine(line, kept);
+    std::size_t at = 0;
+    for (const std::string& line : lines) {
+        KeepLine(std::string_view(text).substr(at, line.size()), kept);
+        at += line.size();
+    }
     Build(kept);
 }
 
-IniFile IniFile::FromText(std::string_view text) {
+IniFile IniFile::FromText(std::string_view source) {
+    IniFile ini;
+    const std::string_view text = ini.Keep(source);
     std::vector<std::string_view> kept;
     const char* const end = text.data() + text.size();
     const char* start = text.data();
@@ -140,10 +152,11 @@ IniFile IniFile::FromText(std::string_view text) {
         if (breakAt == end) break;
         start = breakAt + ((*breakAt == '\r' && breakAt + 1 < end && breakAt[1] == '\n') ? 2 : 1);
     }
-    IniFile ini;
     ini.Build(kept);
     return ini;
 }
+
+std::string_view IniFile::Keep(std::string_view text) { return text_->emplace_back(text); }
 
 void IniFile::Build(std::span<const std::string_view> lines) {
     Section* current = nullptr;
@@ -167,7 +180,7 @@ void IniFile::AddLine(std::string_view line, Section*& current) {
             current = nullptr;
             return;
         }
-        sections_.push_back(Section{std::string(name), {}, {}});
+        sections_.push_back(Section{name, {}, {}, 0});
         IndexNewSection();
         current = &sections_.back();
         return;
@@ -179,95 +192,108 @@ void IniFile::AddLine(std::string_view line, Section*& current) {
 
 void IniFile::IndexAllKeys() {
     for (Section& s : sections_) {
-        s.index.clear();
-        s.index.reserve(s.entries.size());
-        for (std::uint32_t i = 0; i < s.entries.size(); ++i) s.index.emplace_back(HashNoCase(s.entries[i].first), i);
-        std::sort(s.index.begin(), s.index.end());
-        // Within a run of equal hashes the entries are in text order, so a repeated key is
-        // always behind its first occurrence and is dropped here; the kept items are packed
-        // to the front in place.
-        std::size_t kept = 0;
-        for (std::size_t i = 0; i < s.index.size(); ++i) {
-            const auto item = s.index[i];
-            bool repeat = false;
-            for (std::size_t k = kept; k > 0 && s.index[k - 1].first == item.first; --k) {
-                repeat = repeat || EqualNoCase(s.entries[s.index[k - 1].second].first, s.entries[item.second].first);
-            }
-            if (!repeat) s.index[kept++] = item;
-        }
-        s.index.resize(kept);
+        s.slots.clear();
+        s.keyCount = 0;
+        GrowKeyTable(s, s.entries.size());
+        // In text order, so that a repeated key finds its first occurrence already there.
+        for (std::uint32_t i = 0; i < s.entries.size(); ++i) IndexEntry(s, i, HashNoCase(s.entries[i].first));
     }
+}
+
+void IniFile::GrowKeyTable(Section& s, std::size_t keys) {
+    const std::size_t size = std::bit_ceil(std::max<std::size_t>(8, keys * 2));
+    if (size <= s.slots.size()) return;
+    std::vector<Slot> old = std::exchange(s.slots, std::vector<Slot>(size));
+    const std::size_t mask = size - 1;
+    for (const Slot& slot : old) {
+        if (slot.entry == 0) continue;
+        std::size_t at = slot.hash & mask;
+        while (s.slots[at].entry != 0) at = (at + 1) & mask;
+        s.slots[at] = slot;
+    }
+}
+
+void IniFile::IndexEntry(Section& s, std::uint32_t entry, std::uint64_t hash) {
+    const auto low = static_cast<std::uint32_t>(hash);
+    const std::size_t mask = s.slots.size() - 1;
+    const std::string_view key = s.entries[entry].first;
+    std::size_t at = low & mask;
+    for (; s.slots[at].entry != 0; at = (at + 1) & mask) {
+        const Slot& slot = s.slots[at];
+        if (slot.hash == low && EqualNoCase(s.entries[slot.entry - 1].first, key)) return;
+    }
+    s.slots[at] = Slot{low, entry + 1};
+    ++s.keyCount;
 }
 
 void IniFile::IndexNewSection() {
     const auto position = static_cast<std::uint32_t>(sections_.size() - 1);
-    const std::string& name = sections_.back().name;
-    const auto at = std::lower_bound(sectionIndex_.begin(), sectionIndex_.end(), name, [this](std::uint32_t i, const std::string& n) {
+    const std::string_view name = sections_.back().name;
+    const auto at = std::lower_bound(sectionIndex_.begin(), sectionIndex_.end(), name, [this](std::uint32_t i, std::string_view n) {
         return CompareNoCase(sections_[i].name, n) < 0;
     });
     sectionIndex_.insert(at, position);
     Changed();
 }
 
-void IniFile::Changed() {
-    lastSection_ = kNone;
-    lastName_.clear();
-}
+void IniFile::Changed() { lastSection_ = kNone; }
 
 const IniFile::Section* IniFile::FindSection(std::string_view section) const {
-    if (lastSection_ < sections_.size() && lastName_ == section) return &sections_[lastSection_];
+    if (lastSection_ < sections_.size() && sections_[lastSection_].name == section) return &sections_[lastSection_];
     const auto at = std::lower_bound(sectionIndex_.begin(), sectionIndex_.end(), section,
                                      [this](std::uint32_t i, std::string_view n) { return CompareNoCase(sections_[i].name, n) < 0; });
     if (at == sectionIndex_.end() || !EqualNoCase(sections_[*at].name, section)) return nullptr;
-    lastName_ = section;
     lastSection_ = *at;
     return &sections_[*at];
 }
 
-std::string* IniFile::FindKey(Section& s, std::string_view key, std::uint64_t hash) {
-    auto at = std::lower_bound(s.index.begin(), s.index.end(), hash,
-                               [](const std::pair<std::uint64_t, std::uint32_t>& item, std::uint64_t h) { return item.first < h; });
-    for (; at != s.index.end() && at->first == hash; ++at) {
-        if (EqualNoCase(s.entries[at->second].first, key)) return &s.entries[at->second].second;
+std::string_view* IniFile::FindKey(const Section& s, std::string_view key, std::uint64_t hash) {
+    if (s.slots.empty()) return nullptr;
+    const auto low = static_cast<std::uint32_t>(hash);
+    const std::size_t mask = s.slots.size() - 1;
+    for (std::size_t at = low & mask; s.slots[at].entry != 0; at = (at + 1) & mask) {
+        const Slot& slot = s.slots[at];
+        // The entries belong to this file; the pointer is handed out writable for WriteString.
+        if (slot.hash == low && EqualNoCase(s.entries[slot.entry - 1].first, key)) {
+            return const_cast<std::string_view*>(&s.entries[slot.entry - 1].second);
+        }
     }
     return nullptr;
-}
-
-const std::string* IniFile::FindKey(const Section& s, std::string_view key) {
-    return FindKey(const_cast<Section&>(s), key, HashNoCase(key));
 }
 
 bool IniFile::SectionExists(std::string_view section) const { return FindSection(section) != nullptr; }
 
 bool IniFile::ValueExists(std::string_view section, std::string_view key) const {
-    return Find(section, key) != nullptr;
+    return Find(section, key).has_value();
 }
 
-const std::string* IniFile::Find(std::string_view section, std::string_view key) const {
+std::optional<std::string_view> IniFile::Find(std::string_view section, std::string_view key) const {
     const Section* s = FindSection(section);
-    return s == nullptr ? nullptr : FindKey(*s, key);
+    if (s == nullptr) return std::nullopt;
+    const std::string_view* value = FindKey(*s, key, HashNoCase(key));
+    if (value == nullptr) return std::nullopt;
+    return *value;
 }
 
 std::size_t IniFile::KeyCount(std::string_view section) const {
     const Section* s = FindSection(section);
-    return s == nullptr ? 0 : s->index.size();
+    return s == nullptr ? 0 : s->keyCount;
 }
 
 std::vector<std::string> IniFile::SectionNames() const {
     std::vector<std::string> names;
     names.reserve(sections_.size());
-    for (const Section& s : sections_) names.push_back(s.name);
+    for (const Section& s : sections_) names.emplace_back(s.name);
     return names;
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view def) const {
-    const std::string* value = Find(section, key);
-    return value != nullptr ? *value : std::string(def);
+    return std::string(Find(section, key).value_or(def));
 }
 
 int IniFile::ReadInteger(std::string_view section, std::string_view key, int def) const {
-    const std::string* value = Find(section, key);
-    if (value == nullptr) return def;
+    const auto value = Find(section, key);
+    if (!value) return def;
     return ParseSkinInteger(*value).value_or(def);
 }
 
@@ -279,38 +305,38 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def)
     return ReadInteger(section, key, def ? 1 : 0) == 1;
 }
 
-std::vector<int> IniFile::NumberList(std::string_view section, std::string_view key, const std::string& value,
-                                     int count) const {
-    auto numbers = ParseNumberList(value, count);
-    if (!numbers) {
+std::array<int, 4> IniFile::NumberList(std::string_view section, std::string_view key, std::string_view value,
+                                       int count) const {
+    std::array<int, 4> numbers{};
+    if (!ParseNumbers(value, std::span(numbers).first(static_cast<std::size_t>(count)))) {
         throw SkinFormatError(section, key, value,
                               count == 2 ? "expected two numbers \"x,y\"" : "expected four numbers \"left,top,right,bottom\"");
     }
-    return std::move(*numbers);
+    return numbers;
 }
 
 gfx::Point IniFile::ReadPoint(std::string_view section, std::string_view key, gfx::Point def) const {
-    const std::string* value = Find(section, key);
-    if (value == nullptr) return def;
-    const std::vector<int> n = NumberList(section, key, *value, 2);
+    const auto value = Find(section, key);
+    if (!value) return def;
+    const auto n = NumberList(section, key, *value, 2);
     return {n[0], n[1]};
 }
 
 gfx::Rect IniFile::ReadRect(std::string_view section, std::string_view key, gfx::Rect def) const {
-    const std::string* value = Find(section, key);
-    if (value == nullptr) return def;
-    const std::vector<int> n = NumberList(section, key, *value, 4);
+    const auto value = Find(section, key);
+    if (!value) return def;
+    const auto n = NumberList(section, key, *value, 4);
     return {n[0], n[1], n[2], n[3]};
 }
 
 std::uint8_t IniFile::ReadFontStyle(std::string_view section, std::string_view key, std::uint8_t def) const {
-    const std::string* value = Find(section, key);
-    return value == nullptr ? def : ParseFontStyle(*value);
+    const auto value = Find(section, key);
+    return value ? ParseFontStyle(*value) : def;
 }
 
 int IniFile::ReadEnum(std::string_view section, std::string_view key, const EnumTexts& texts, int def) const {
-    const std::string* value = Find(section, key);
-    return value == nullptr ? def : texts.Parse(*value);
+    const auto value = Find(section, key);
+    return value ? texts.Parse(*value) : def;
 }
 
 int IniFile::ListCount(std::string_view section, std::string_view countKey) const {
@@ -341,14 +367,16 @@ std::vector<std::string> IniFile::ReadLines(std::string_view section, std::strin
     return items;
 }
 
-std::vector<std::pair<int, const std::string*>> IniFile::IndexedValues(std::string_view section, int count) const {
-    std::vector<std::pair<int, const std::string*>> values;
+std::vector<std::pair<int, std::string_view>> IniFile::IndexedValues(std::string_view section, int count) const {
+    std::vector<std::pair<int, std::string_view>> values;
     const Section* s = FindSection(section);
     if (s == nullptr) return values;
     // Walking the keys rather than the indices keeps a huge count cheap.
-    for (const auto& [hash, entry] : s->index) {
-        const std::optional<int> index = CanonicalIndex(s->entries[entry].first);
-        if (index && *index < count) values.emplace_back(*index, &s->entries[entry].second);
+    for (const Slot& slot : s->slots) {
+        if (slot.entry == 0) continue;
+        const auto& [key, value] = s->entries[slot.entry - 1];
+        const std::optional<int> index = CanonicalIndex(key);
+        if (index && *index < count) values.emplace_back(*index, value);
     }
     std::sort(values.begin(), values.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     return values;
@@ -356,7 +384,7 @@ std::vector<std::pair<int, const std::string*>> IniFile::IndexedValues(std::stri
 
 IniFile::Section& IniFile::SectionForWriting(std::string_view section) {
     if (const Section* s = FindSection(section)) return const_cast<Section&>(*s);
-    sections_.push_back(Section{std::string(section), {}, {}});
+    sections_.push_back(Section{Keep(section), {}, {}, 0});
     IndexNewSection();
     return sections_.back();
 }
@@ -364,14 +392,14 @@ IniFile::Section& IniFile::SectionForWriting(std::string_view section) {
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     Section& s = SectionForWriting(section);
     const std::uint64_t hash = HashNoCase(key);
-    if (std::string* existing = FindKey(s, key, hash)) {
-        *existing = value;
+    if (std::string_view* existing = FindKey(s, key, hash)) {
+        *existing = Keep(value);
         return;
     }
     const auto entry = static_cast<std::uint32_t>(s.entries.size());
-    s.entries.emplace_back(key, value);
-    const std::pair<std::uint64_t, std::uint32_t> item(hash, entry);
-    s.index.insert(std::upper_bound(s.index.begin(), s.index.end(), item), item);
+    s.entries.emplace_back(Keep(key), Keep(value));
+    GrowKeyTable(s, s.keyCount + std::size_t{1});
+    IndexEntry(s, entry, hash);
 }
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
@@ -430,8 +458,14 @@ void IniFile::EraseSection(std::string_view section) {
 std::vector<std::string> IniFile::Lines() const {
     std::vector<std::string> lines;
     for (const Section& s : sections_) {
-        lines.push_back("[" + s.name + "]");
-        for (const auto& [key, value] : s.entries) lines.push_back(key + "=" + value);
+        std::string& header = lines.emplace_back("[");
+        header += s.name;
+        header += ']';
+        for (const auto& [key, value] : s.entries) {
+            std::string& line = lines.emplace_back(key);
+            line += '=';
+            line += value;
+        }
         lines.emplace_back();
     }
     return lines;

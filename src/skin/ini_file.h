@@ -1,6 +1,10 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <deque>
+#include <memory>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -26,6 +30,10 @@ public:
 // The skin definition held in memory: sections of key/value pairs in text order. Section
 // names and keys match without regard to ASCII letter case and the first occurrence of a
 // section or key wins; values are kept exactly as written (trimmed).
+//
+// Names and values are views into text the file keeps: the whole definition as it was read,
+// and each text written since. Copies share that text, which is only ever added to, so a
+// copy stays valid whatever happens to the file it was made from.
 class IniFile {
 public:
     IniFile() = default;
@@ -41,8 +49,8 @@ public:
     [[nodiscard]] bool SectionExists(std::string_view section) const;
     // Whether the key is present in the section (with any value, even empty).
     [[nodiscard]] bool ValueExists(std::string_view section, std::string_view key) const;
-    // The value of the first occurrence of the key, or null when it is absent.
-    [[nodiscard]] const std::string* Find(std::string_view section, std::string_view key) const;
+    // The value of the first occurrence of the key, or nothing when it is absent.
+    [[nodiscard]] std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
     // Number of keys in the section (0 when it is absent).
     [[nodiscard]] std::size_t KeyCount(std::string_view section) const;
     // Section names in text order.
@@ -69,7 +77,7 @@ public:
     // The lines written as NAMElinecount and keys NAMEline0, NAMEline1, ...
     [[nodiscard]] std::vector<std::string> ReadLines(std::string_view section, std::string_view name) const;
     // The values of keys "0" .. count-1 that exist, in index order (missing indices left out).
-    [[nodiscard]] std::vector<std::pair<int, const std::string*>> IndexedValues(std::string_view section, int count) const;
+    [[nodiscard]] std::vector<std::pair<int, std::string_view>> IndexedValues(std::string_view section, int count) const;
 
     // Sets the key's value, adding the section and the key when they are absent.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
@@ -98,32 +106,45 @@ public:
     [[nodiscard]] std::vector<std::string> Lines() const;
 
 private:
+    // One place of a section's key table: the low half of the key's hash and its entry
+    // plus one, 0 marking a free place.
+    struct Slot {
+        std::uint32_t hash = 0;
+        std::uint32_t entry = 0;
+    };
     struct Section {
-        std::string name;
-        std::vector<std::pair<std::string, std::string>> entries;  // text order, repeats kept
-        // (hash of the lower-case key, entry) for the first entry of each key, sorted.
-        std::vector<std::pair<std::uint64_t, std::uint32_t>> index;
+        std::string_view name;
+        std::vector<std::pair<std::string_view, std::string_view>> entries;  // text order, repeats kept
+        // The first entry of each key, open-addressed by hash; its size is a power of two
+        // at least twice the number of keys, so a search rarely probes more than once.
+        std::vector<Slot> slots;
+        std::uint32_t keyCount = 0;
     };
 
     void Build(std::span<const std::string_view> lines);
     void AddLine(std::string_view line, Section*& current);
     void IndexAllKeys();
+    // Adds the entry to the key table unless its key is already there.
+    static void IndexEntry(Section& s, std::uint32_t entry, std::uint64_t hash);
+    static void GrowKeyTable(Section& s, std::size_t keys);
     [[nodiscard]] const Section* FindSection(std::string_view section) const;
-    [[nodiscard]] static const std::string* FindKey(const Section& s, std::string_view key);
-    [[nodiscard]] static std::string* FindKey(Section& s, std::string_view key, std::uint64_t hash);
+    [[nodiscard]] static std::string_view* FindKey(const Section& s, std::string_view key, std::uint64_t hash);
     Section& SectionForWriting(std::string_view section);
-    [[nodiscard]] std::vector<int> NumberList(std::string_view section, std::string_view key, const std::string& value,
-                                              int count) const;
+    [[nodiscard]] std::array<int, 4> NumberList(std::string_view section, std::string_view key, std::string_view value,
+                                                int count) const;
+    // A lasting copy of text, for names and values that did not come from the read text.
+    [[nodiscard]] std::string_view Keep(std::string_view text);
     [[nodiscard]] int ListCount(std::string_view section, std::string_view countKey) const;
     void IndexNewSection();
     void Changed();
 
+    std::shared_ptr<std::deque<std::string>> text_ = std::make_shared<std::deque<std::string>>();
     std::vector<Section> sections_;
     std::vector<std::uint32_t> sectionIndex_;  // sections sorted by name without case
     // Records read many keys of one section in a row; remembering the last section found
-    // spares a search per key. It is a position, not a pointer, so that copies and moved-from
-    // files stay correct; every change to the list of sections clears it.
-    mutable std::string lastName_;
+    // spares a search per key. A name written exactly as that section's can only mean it,
+    // as no two sections share a name. It is a position, not a pointer, so that copies and
+    // moved-from files stay correct; every change to the list of sections clears it.
     mutable std::size_t lastSection_ = kNone;
     static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 };

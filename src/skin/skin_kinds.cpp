@@ -107,11 +107,11 @@ void ReadList(const IniFile& ini, std::string_view section, const KindRow<Base> 
     const int count = ini.ReadInteger(section, "count", 0);
     // Missing entries would be skipped anyway, so only the entries present are visited.
     for (const auto& [index, value] : ini.IndexedValues(section, count)) {
-        const std::size_t colon = value->find(':');
-        if (colon == std::string::npos) continue;
-        std::unique_ptr<Base> record = Create(rows, std::string_view(*value).substr(colon + 1));
+        const std::size_t colon = value.find(':');
+        if (colon == std::string_view::npos) continue;
+        std::unique_ptr<Base> record = Create(rows, value.substr(colon + 1));
         if (!record) continue;
-        record->IDName = value->substr(0, colon);
+        record->IDName = value.substr(0, colon);
         list.push_back(std::move(record));
         list.back()->LoadFromIni(ini);
     }

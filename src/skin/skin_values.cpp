@@ -82,12 +82,10 @@ std::optional<int> ParseSkinInteger(std::string_view text) {
     return static_cast<int>(value);
 }
 
-std::optional<std::vector<int>> ParseNumberList(std::string_view text, int count) {
-    std::vector<int> numbers;
-    numbers.reserve(static_cast<std::size_t>(count));
+bool ParseNumbers(std::string_view text, std::span<int> numbers) {
     std::size_t start = 0;
-    while (static_cast<int>(numbers.size()) < count) {
-        if (start > text.size()) return std::nullopt;
+    for (int& number : numbers) {
+        if (start > text.size()) return false;
         std::size_t end = text.find(',', start);
         if (end == std::string_view::npos) end = text.size();
         std::int64_t value = 0;
@@ -96,13 +94,13 @@ std::optional<std::vector<int>> ParseNumberList(std::string_view text, int count
             if (!IsDigit(c)) continue;
             anyDigit = true;
             value = value * 10 + (c - '0');
-            if (value > 0x7FFFFFFF) return std::nullopt;
+            if (value > 0x7FFFFFFF) return false;
         }
-        if (!anyDigit) return std::nullopt;
-        numbers.push_back(static_cast<int>(value));
+        if (!anyDigit) return false;
+        number = static_cast<int>(value);
         start = end + 1;
     }
-    return numbers;
+    return true;
 }
 
 std::uint8_t ParseFontStyle(std::string_view text) {

@@ -5,7 +5,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace skin {
 
@@ -26,9 +25,9 @@ struct EnumTexts {
 [[nodiscard]] std::optional<int> ParseSkinInteger(std::string_view text);
 
 // Cuts text at each "," and keeps only the digits 0..9 of every piece, so minus signs and
-// blanks vanish. Gives the first `count` numbers, or nothing when one of them has no digit
-// or does not fit in an int.
-[[nodiscard]] std::optional<std::vector<int>> ParseNumberList(std::string_view text, int count);
+// blanks vanish. Fills `numbers` with the first numbers of the text; false when one of them
+// has no digit or does not fit in an int.
+[[nodiscard]] bool ParseNumbers(std::string_view text, std::span<int> numbers);
 
 // gfx::FontStyle bits for the words "fsbold", "fsitalic", "fsunderline", "fsstrikeout"
 // found anywhere in text (exact case).

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "gfx/font.h"
 
 namespace {
@@ -124,7 +128,7 @@ TEST(IniFileLists, IndexedValuesVisitsOnlyPresentPlainIndicesBelowCount) {
     const auto values = ini.IndexedValues("l", 2000000000);
     ASSERT_EQ(values.size(), 3u);
     EXPECT_EQ(values[0].first, 0);
-    EXPECT_EQ(*values[0].second, "a");
+    EXPECT_EQ(values[0].second, "a");
     EXPECT_EQ(values[1].first, 7);
     EXPECT_EQ(values[2].first, 1999999999);
     EXPECT_EQ(ini.IndexedValues("l", 7).size(), 1u);
@@ -160,6 +164,29 @@ TEST(IniFileWriting, ChangesAfterALookupAreSeenByTheNextLookup) {
     ini.WriteString("B", "y", "4");
     EXPECT_EQ(ini.ReadString("b", "Y", ""), "4");
     EXPECT_EQ(ini.ReadString("c", "z", ""), "3");
+}
+
+TEST(IniFileWriting, NamesAndValuesOutliveTheTextAndTheFileTheyCameFrom) {
+    std::string text = "[s]\nkey=first\n";
+    std::optional<IniFile> original(IniFile::FromText(text));
+    text.assign(text.size(), '#');
+    IniFile copy = *original;
+    original->WriteString("s", "key", "second");
+    original->WriteString("s", "other", "third");
+    original.reset();
+    EXPECT_EQ(copy.ReadString("S", "KEY", ""), "first");
+    EXPECT_FALSE(copy.ValueExists("s", "other"));
+    copy.WriteString("s", "key", std::string(40, 'x'));
+    EXPECT_EQ(copy.ReadString("s", "key", ""), std::string(40, 'x'));
+}
+
+TEST(IniFileWriting, ThousandsOfKeysWrittenOneByOneAreAllFound) {
+    IniFile ini;
+    for (int i = 0; i < 3000; ++i) ini.WriteInteger("many", "key" + std::to_string(i), i);
+    ini.WriteInteger("many", "KEY17", -1);
+    EXPECT_EQ(ini.KeyCount("many"), 3000u);
+    for (int i = 0; i < 3000; ++i) ASSERT_EQ(ini.ReadInteger("MANY", "Key" + std::to_string(i), -2), i == 17 ? -1 : i);
+    EXPECT_FALSE(ini.ValueExists("many", "key3000"));
 }
 
 TEST(IniFileWriting, LinesReadBackToTheSameFile) {
