@@ -18,7 +18,9 @@ inline std::vector<std::uint8_t> MakeWav(std::uint16_t tag, std::uint16_t channe
     auto put = [&](std::uint32_t v, int bytes) {
         for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
     };
-    auto tag4 = [&](const char* t) { out.insert(out.end(), t, t + 4); };
+    auto tag4 = [&](const char* t) {
+        for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(t[i]));
+    };
     const std::uint32_t block = channels * bits / 8u;
     tag4("RIFF");
     put(static_cast<std::uint32_t>(36 + samples.size()), 4);

@@ -75,16 +75,15 @@ TEST(IniFileLookup, OnlyAsciiLettersFoldCase) {
 }
 
 TEST(IniFileSyntax, LongLinesWithTabsBreakWhereTheirLineBreakIs) {
+    const auto value = [](int pad) { return std::string("x").append(static_cast<std::size_t>(pad), 'v').append("\tend"); };
     std::string text = "[s]\r\n";
     for (int pad = 0; pad < 20; ++pad) {
-        text += "k" + std::to_string(pad) + "=x" + std::string(static_cast<std::size_t>(pad), 'v') + "\tend" +
-                (pad % 3 == 0 ? "\r\n" : pad % 3 == 1 ? "\n" : "\r");
+        text.append("k").append(std::to_string(pad)).append("=").append(value(pad));
+        text.append(pad % 3 == 0 ? "\r\n" : pad % 3 == 1 ? "\n" : "\r");
     }
     const IniFile ini = IniFile::FromText(text);
     EXPECT_EQ(ini.KeyCount("s"), 20u);
-    for (int pad = 0; pad < 20; ++pad) {
-        EXPECT_EQ(ini.ReadString("s", "k" + std::to_string(pad), ""), "x" + std::string(static_cast<std::size_t>(pad), 'v') + "\tend");
-    }
+    for (int pad = 0; pad < 20; ++pad) EXPECT_EQ(ini.ReadString("s", "k" + std::to_string(pad), ""), value(pad));
 }
 
 TEST(IniFileLookup, ValuesKeepTheirCase) {
