@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,9 @@ struct KindCase {
     bool object;
     std::string_view kind;
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const KindCase& c, std::ostream* out) { *out << (c.object ? "object " : "control ") << c.kind; }
 
 std::vector<KindCase> AllKinds() {
     std::vector<KindCase> cases;
