@@ -268,17 +268,10 @@ bool IniFile::ValueExists(std::string_view section, std::string_view key) const 
 }
 
 std::optional<std::string_view> IniFile::Find(std::string_view section, std::string_view key) const {
-    const Section* s = FindSection(section);
-    if (s == nullptr) return std::nullopt;
-    const std::string_view* value = FindKey(*s, key, HashNoCase(key));
-    if (value == nullptr) return std::nullopt;
-    return *value;
+    return SectionReader(*this, section).Find(key);
 }
 
-std::size_t IniFile::KeyCount(std::string_view section) const {
-    const Section* s = FindSection(section);
-    return s == nullptr ? 0 : s->keyCount;
-}
+std::size_t IniFile::KeyCount(std::string_view section) const { return SectionReader(*this, section).KeyCount(); }
 
 std::vector<std::string> IniFile::SectionNames() const {
     std::vector<std::string> names;
@@ -288,82 +281,122 @@ std::vector<std::string> IniFile::SectionNames() const {
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view def) const {
-    return std::string(Find(section, key).value_or(def));
+    return SectionReader(*this, section).ReadString(key, def);
+}
+int IniFile::ReadInteger(std::string_view section, std::string_view key, int def) const {
+    return SectionReader(*this, section).ReadInteger(key, def);
+}
+gfx::Color IniFile::ReadColor(std::string_view section, std::string_view key, gfx::Color def) const {
+    return SectionReader(*this, section).ReadColor(key, def);
+}
+bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def) const {
+    return SectionReader(*this, section).ReadBool(key, def);
+}
+gfx::Point IniFile::ReadPoint(std::string_view section, std::string_view key, gfx::Point def) const {
+    return SectionReader(*this, section).ReadPoint(key, def);
+}
+gfx::Rect IniFile::ReadRect(std::string_view section, std::string_view key, gfx::Rect def) const {
+    return SectionReader(*this, section).ReadRect(key, def);
+}
+std::uint8_t IniFile::ReadFontStyle(std::string_view section, std::string_view key, std::uint8_t def) const {
+    return SectionReader(*this, section).ReadFontStyle(key, def);
+}
+int IniFile::ReadEnum(std::string_view section, std::string_view key, const EnumTexts& texts, int def) const {
+    return SectionReader(*this, section).ReadEnum(key, texts, def);
+}
+std::vector<std::string> IniFile::ReadList(std::string_view section, std::string_view name) const {
+    return SectionReader(*this, section).ReadList(name);
+}
+std::vector<std::string> IniFile::ReadLines(std::string_view section, std::string_view name) const {
+    return SectionReader(*this, section).ReadLines(name);
 }
 
-int IniFile::ReadInteger(std::string_view section, std::string_view key, int def) const {
-    const auto value = Find(section, key);
+IniFile::SectionReader::SectionReader(const IniFile& file, std::string_view section)
+    : section_(file.FindSection(section)), name_(section) {}
+
+std::optional<std::string_view> IniFile::SectionReader::Find(std::string_view key) const {
+    if (section_ == nullptr) return std::nullopt;
+    const std::string_view* value = FindKey(*section_, key, HashNoCase(key));
+    if (value == nullptr) return std::nullopt;
+    return *value;
+}
+
+std::size_t IniFile::SectionReader::KeyCount() const { return section_ == nullptr ? 0 : section_->keyCount; }
+
+std::string IniFile::SectionReader::ReadString(std::string_view key, std::string_view def) const {
+    return std::string(Find(key).value_or(def));
+}
+
+int IniFile::SectionReader::ReadInteger(std::string_view key, int def) const {
+    const auto value = Find(key);
     if (!value) return def;
     return ParseSkinInteger(*value).value_or(def);
 }
 
-gfx::Color IniFile::ReadColor(std::string_view section, std::string_view key, gfx::Color def) const {
-    return static_cast<gfx::Color>(ReadInteger(section, key, static_cast<int>(def)));
+gfx::Color IniFile::SectionReader::ReadColor(std::string_view key, gfx::Color def) const {
+    return static_cast<gfx::Color>(ReadInteger(key, static_cast<int>(def)));
 }
 
-bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def) const {
-    return ReadInteger(section, key, def ? 1 : 0) == 1;
-}
+bool IniFile::SectionReader::ReadBool(std::string_view key, bool def) const { return ReadInteger(key, def ? 1 : 0) == 1; }
 
-std::array<int, 4> IniFile::NumberList(std::string_view section, std::string_view key, std::string_view value,
-                                       int count) const {
+std::array<int, 4> IniFile::SectionReader::NumberList(std::string_view key, std::string_view value, int count) const {
     std::array<int, 4> numbers{};
     if (!ParseNumbers(value, std::span(numbers).first(static_cast<std::size_t>(count)))) {
-        throw SkinFormatError(section, key, value,
+        throw SkinFormatError(name_, key, value,
                               count == 2 ? "expected two numbers \"x,y\"" : "expected four numbers \"left,top,right,bottom\"");
     }
     return numbers;
 }
 
-gfx::Point IniFile::ReadPoint(std::string_view section, std::string_view key, gfx::Point def) const {
-    const auto value = Find(section, key);
+gfx::Point IniFile::SectionReader::ReadPoint(std::string_view key, gfx::Point def) const {
+    const auto value = Find(key);
     if (!value) return def;
-    const auto n = NumberList(section, key, *value, 2);
+    const auto n = NumberList(key, *value, 2);
     return {n[0], n[1]};
 }
 
-gfx::Rect IniFile::ReadRect(std::string_view section, std::string_view key, gfx::Rect def) const {
-    const auto value = Find(section, key);
+gfx::Rect IniFile::SectionReader::ReadRect(std::string_view key, gfx::Rect def) const {
+    const auto value = Find(key);
     if (!value) return def;
-    const auto n = NumberList(section, key, *value, 4);
+    const auto n = NumberList(key, *value, 4);
     return {n[0], n[1], n[2], n[3]};
 }
 
-std::uint8_t IniFile::ReadFontStyle(std::string_view section, std::string_view key, std::uint8_t def) const {
-    const auto value = Find(section, key);
+std::uint8_t IniFile::SectionReader::ReadFontStyle(std::string_view key, std::uint8_t def) const {
+    const auto value = Find(key);
     return value ? ParseFontStyle(*value) : def;
 }
 
-int IniFile::ReadEnum(std::string_view section, std::string_view key, const EnumTexts& texts, int def) const {
-    const auto value = Find(section, key);
+int IniFile::SectionReader::ReadEnum(std::string_view key, const EnumTexts& texts, int def) const {
+    const auto value = Find(key);
     return value ? texts.Parse(*value) : def;
 }
 
-int IniFile::ListCount(std::string_view section, std::string_view countKey) const {
-    const int count = ReadInteger(section, countKey, 0);
+int IniFile::SectionReader::ListCount(std::string_view countKey) const {
+    const int count = ReadInteger(countKey, 0);
     // Every item is a key of the section, so a larger count cannot be real; refusing it
     // keeps a damaged count from asking for billions of items.
-    if (count > 0 && static_cast<std::size_t>(count) > KeyCount(section)) {
-        throw SkinFormatError(section, countKey, ReadString(section, countKey, ""),
+    if (count > 0 && static_cast<std::size_t>(count) > KeyCount()) {
+        throw SkinFormatError(name_, countKey, ReadString(countKey, ""),
                               "the count is larger than the number of keys in the section");
     }
     return std::max(count, 0);
 }
 
-std::vector<std::string> IniFile::ReadList(std::string_view section, std::string_view name) const {
-    const int count = ListCount(section, std::string(name) + "count");
+std::vector<std::string> IniFile::SectionReader::ReadList(std::string_view name) const {
+    const int count = ListCount(std::string(name) + "count");
     std::vector<std::string> items;
     items.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) items.push_back(ReadString(section, std::to_string(i), ""));
+    for (int i = 0; i < count; ++i) items.push_back(ReadString(std::to_string(i), ""));
     return items;
 }
 
-std::vector<std::string> IniFile::ReadLines(std::string_view section, std::string_view name) const {
+std::vector<std::string> IniFile::SectionReader::ReadLines(std::string_view name) const {
     const std::string prefix = std::string(name) + "line";
-    const int count = ListCount(section, prefix + "count");
+    const int count = ListCount(prefix + "count");
     std::vector<std::string> items;
     items.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) items.push_back(ReadString(section, prefix + std::to_string(i), ""));
+    for (int i = 0; i < count; ++i) items.push_back(ReadString(prefix + std::to_string(i), ""));
     return items;
 }
 

@@ -36,6 +36,8 @@ public:
 // copy stays valid whatever happens to the file it was made from.
 class IniFile {
 public:
+    class SectionReader;
+
     IniFile() = default;
 
     // Builds the file from text lines: lines are trimmed, empty and ";" lines skipped, lines
@@ -130,11 +132,8 @@ private:
     [[nodiscard]] const Section* FindSection(std::string_view section) const;
     [[nodiscard]] static std::string_view* FindKey(const Section& s, std::string_view key, std::uint64_t hash);
     Section& SectionForWriting(std::string_view section);
-    [[nodiscard]] std::array<int, 4> NumberList(std::string_view section, std::string_view key, std::string_view value,
-                                                int count) const;
     // A lasting copy of text, for names and values that did not come from the read text.
     [[nodiscard]] std::string_view Keep(std::string_view text);
-    [[nodiscard]] int ListCount(std::string_view section, std::string_view countKey) const;
     void IndexNewSection();
     void Changed();
 
@@ -147,6 +146,37 @@ private:
     // moved-from files stay correct; every change to the list of sections clears it.
     mutable std::size_t lastSection_ = kNone;
     static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+};
+
+// The typed reads of IniFile bound to one section, which is found once: a record reads
+// dozens of keys of its section in a row. It holds on to the file and to the section name
+// it was given, and is meant to live no longer than either, nor past a change to the
+// file's list of sections.
+class IniFile::SectionReader {
+public:
+    SectionReader(const IniFile& file, std::string_view section);
+
+    [[nodiscard]] bool Exists() const { return section_ != nullptr; }
+    [[nodiscard]] std::optional<std::string_view> Find(std::string_view key) const;
+    [[nodiscard]] std::size_t KeyCount() const;
+
+    [[nodiscard]] std::string ReadString(std::string_view key, std::string_view def) const;
+    [[nodiscard]] int ReadInteger(std::string_view key, int def) const;
+    [[nodiscard]] gfx::Color ReadColor(std::string_view key, gfx::Color def) const;
+    [[nodiscard]] bool ReadBool(std::string_view key, bool def) const;
+    [[nodiscard]] gfx::Point ReadPoint(std::string_view key, gfx::Point def) const;
+    [[nodiscard]] gfx::Rect ReadRect(std::string_view key, gfx::Rect def) const;
+    [[nodiscard]] std::uint8_t ReadFontStyle(std::string_view key, std::uint8_t def) const;
+    [[nodiscard]] int ReadEnum(std::string_view key, const EnumTexts& texts, int def) const;
+    [[nodiscard]] std::vector<std::string> ReadList(std::string_view name) const;
+    [[nodiscard]] std::vector<std::string> ReadLines(std::string_view name) const;
+
+private:
+    [[nodiscard]] std::array<int, 4> NumberList(std::string_view key, std::string_view value, int count) const;
+    [[nodiscard]] int ListCount(std::string_view countKey) const;
+
+    const Section* section_;
+    std::string_view name_;
 };
 
 }  // namespace skin

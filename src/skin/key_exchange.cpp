@@ -12,23 +12,23 @@ void KeyExchange::Font(std::string_view prefix, gfx::Font& font) {
     Color(p + "fontcolor", font.FontColor);
 }
 
-void IniKeyReader::Int(std::string_view key, int& value) { value = ini_.ReadInteger(section_, key, value); }
-void IniKeyReader::Color(std::string_view key, gfx::Color& value) { value = ini_.ReadColor(section_, key, value); }
-void IniKeyReader::Bool(std::string_view key, bool& value) { value = ini_.ReadBool(section_, key, value); }
-void IniKeyReader::Point(std::string_view key, gfx::Point& value) { value = ini_.ReadPoint(section_, key, value); }
-void IniKeyReader::Rect(std::string_view key, gfx::Rect& value) { value = ini_.ReadRect(section_, key, value); }
-void IniKeyReader::String(std::string_view key, std::string& value) { value = ini_.ReadString(section_, key, value); }
+void IniKeyReader::Int(std::string_view key, int& value) { value = reader_.ReadInteger(key, value); }
+void IniKeyReader::Color(std::string_view key, gfx::Color& value) { value = reader_.ReadColor(key, value); }
+void IniKeyReader::Bool(std::string_view key, bool& value) { value = reader_.ReadBool(key, value); }
+void IniKeyReader::Point(std::string_view key, gfx::Point& value) { value = reader_.ReadPoint(key, value); }
+void IniKeyReader::Rect(std::string_view key, gfx::Rect& value) { value = reader_.ReadRect(key, value); }
+void IniKeyReader::String(std::string_view key, std::string& value) { value = reader_.ReadString(key, value); }
 void IniKeyReader::FontStyle(std::string_view key, std::uint8_t& value) {
-    value = ini_.ReadFontStyle(section_, key, value);
+    value = reader_.ReadFontStyle(key, value);
 }
 void IniKeyReader::EnumValue(std::string_view key, int& value, const EnumTexts& texts) {
-    value = ini_.ReadEnum(section_, key, texts, value);
+    value = reader_.ReadEnum(key, texts, value);
 }
 void IniKeyReader::List(std::string_view name, std::vector<std::string>& items) {
-    items = ini_.ReadList(section_, name);
+    items = reader_.ReadList(name);
 }
 void IniKeyReader::Lines(std::string_view name, std::vector<std::string>& items) {
-    items = ini_.ReadLines(section_, name);
+    items = reader_.ReadLines(name);
 }
 
 void IniKeyWriter::Int(std::string_view key, int& value) { ini_.WriteInteger(section_, key, value); }

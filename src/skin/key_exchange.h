@@ -60,7 +60,9 @@ public:
 // Reads keys of one section of an IniFile into the fields.
 class IniKeyReader final : public KeyExchange {
 public:
-    IniKeyReader(const IniFile& ini, std::string_view section) : ini_(ini), section_(section) {}
+    IniKeyReader(const IniFile& ini, std::string_view section) : section_(section), reader_(ini, section_) {}
+    IniKeyReader(const IniKeyReader&) = delete;
+    IniKeyReader& operator=(const IniKeyReader&) = delete;
 
     void Int(std::string_view key, int& value) override;
     void Color(std::string_view key, gfx::Color& value) override;
@@ -74,8 +76,8 @@ public:
     void Lines(std::string_view name, std::vector<std::string>& items) override;
 
 private:
-    const IniFile& ini_;
     std::string section_;
+    IniFile::SectionReader reader_;  // reads from section_, so it comes after it
 };
 
 // Writes the fields into one section of an IniFile in the canonical form. It only reads

@@ -83,7 +83,7 @@ TEST(IniFileSyntax, LongLinesWithTabsBreakWhereTheirLineBreakIs) {
     }
     const IniFile ini = IniFile::FromText(text);
     EXPECT_EQ(ini.KeyCount("s"), 20u);
-    for (int pad = 0; pad < 20; ++pad) EXPECT_EQ(ini.ReadString("s", "k" + std::to_string(pad), ""), value(pad));
+    for (int pad = 0; pad < 20; ++pad) EXPECT_EQ(ini.ReadString("s", std::string("k").append(std::to_string(pad)), ""), value(pad));
 }
 
 TEST(IniFileLookup, ValuesKeepTheirCase) {
