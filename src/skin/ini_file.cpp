@@ -108,12 +108,6 @@ const char* NextLineBreak(const char* p, const char* end) {
     return p;
 }
 
-// Keeps the trimmed line unless it is blank or a ";" comment.
-void KeepLine(std::string_view raw, std::vector<std::string_view>& kept) {
-    const std::string_view line = TrimSkinText(raw);
-    if (!line.empty() && line.front() != ';') kept.push_back(line);
-}
-
 // Whether a trimmed line is a "[name]" section header.
 bool IsSectionLine(std::string_view line) { return line.size() >= 2 && line.front() == '[' && line.back() == ']'; }
 
@@ -130,49 +124,36 @@ IniFile::IniFile(std::span<const std::string> lines) {
     for (const std::string& line : lines) total += line.size();
     text.reserve(total);
     for (const std::string& line : lines) text += line;
-    std::vector<std::string_view> kept;
-    kept.reserve(lines.size());
+    Section* current = nullptr;
     std::size_t at = 0;
     for (const std::string& line : lines) {
-        KeepLine(std::string_view(text).substr(at, line.size()), kept);
+        AddLine(std::string_view(text).substr(at, line.size()), current);
         at += line.size();
     }
-    Build(kept);
+    IndexAllKeys();
 }
 
 IniFile IniFile::FromText(std::string_view source) {
     IniFile ini;
     const std::string_view text = ini.Keep(source);
-    std::vector<std::string_view> kept;
+    Section* current = nullptr;
     const char* const end = text.data() + text.size();
     const char* start = text.data();
     while (start < end) {
         const char* breakAt = NextLineBreak(start, end);
-        KeepLine(std::string_view(start, static_cast<std::size_t>(breakAt - start)), kept);
+        ini.AddLine(std::string_view(start, static_cast<std::size_t>(breakAt - start)), current);
         if (breakAt == end) break;
         start = breakAt + ((*breakAt == '\r' && breakAt + 1 < end && breakAt[1] == '\n') ? 2 : 1);
     }
-    ini.Build(kept);
+    ini.IndexAllKeys();
     return ini;
 }
 
 std::string_view IniFile::Keep(std::string_view text) { return text_->emplace_back(text); }
 
-void IniFile::Build(std::span<const std::string_view> lines) {
-    Section* current = nullptr;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        AddLine(lines[i], current);
-        if (current == nullptr || !IsSectionLine(lines[i])) continue;
-        // Room for every line up to the next section, so that the entries are not moved
-        // again and again as they grow.
-        std::size_t below = i + 1;
-        while (below < lines.size() && !IsSectionLine(lines[below])) ++below;
-        current->entries.reserve(below - i - 1);
-    }
-    IndexAllKeys();
-}
-
-void IniFile::AddLine(std::string_view line, Section*& current) {
+void IniFile::AddLine(std::string_view raw, Section*& current) {
+    const std::string_view line = TrimSkinText(raw);
+    if (line.empty() || line.front() == ';') return;
     if (IsSectionLine(line)) {
         const std::string_view name = TrimSkinText(line.substr(1, line.size() - 2));
         // A repeated section is not reachable by name, so its lines are dropped.

@@ -123,8 +123,9 @@ private:
         std::uint32_t keyCount = 0;
     };
 
-    void Build(std::span<const std::string_view> lines);
-    void AddLine(std::string_view line, Section*& current);
+    // Adds one raw line: trimmed, blank and ";" lines skipped; a section header makes its
+    // section current, and a key line goes to the current section, if any.
+    void AddLine(std::string_view raw, Section*& current);
     void IndexAllKeys();
     // Adds the entry to the key table unless its key is already there.
     static void IndexEntry(Section& s, std::uint32_t entry, std::uint64_t hash);
