@@ -184,26 +184,28 @@ void IniFile::IndexAllKeys() {
 void IniFile::GrowKeyTable(Section& s, std::size_t keys) {
     const std::size_t size = std::bit_ceil(std::max<std::size_t>(8, keys * 2));
     if (size <= s.slots.size()) return;
-    std::vector<Slot> old = std::exchange(s.slots, std::vector<Slot>(size));
-    const std::size_t mask = size - 1;
+    const std::vector<Slot> old = std::exchange(s.slots, std::vector<Slot>(size));
+    s.keyCount = 0;
     for (const Slot& slot : old) {
-        if (slot.entry == 0) continue;
-        std::size_t at = slot.hash & mask;
-        while (s.slots[at].entry != 0) at = (at + 1) & mask;
-        s.slots[at] = slot;
+        if (slot.entry != 0) IndexEntry(s, slot.entry - 1, slot.hash);
     }
+}
+
+std::size_t IniFile::Probe(const Section& s, std::string_view key, std::uint32_t hash) {
+    const std::size_t mask = s.slots.size() - 1;
+    std::size_t at = hash & mask;
+    for (; s.slots[at].entry != 0; at = (at + 1) & mask) {
+        const Slot& slot = s.slots[at];
+        if (slot.hash == hash && EqualNoCase(s.entries[slot.entry - 1].first, key)) break;
+    }
+    return at;
 }
 
 void IniFile::IndexEntry(Section& s, std::uint32_t entry, std::uint64_t hash) {
     const auto low = static_cast<std::uint32_t>(hash);
-    const std::size_t mask = s.slots.size() - 1;
-    const std::string_view key = s.entries[entry].first;
-    std::size_t at = low & mask;
-    for (; s.slots[at].entry != 0; at = (at + 1) & mask) {
-        const Slot& slot = s.slots[at];
-        if (slot.hash == low && EqualNoCase(s.entries[slot.entry - 1].first, key)) return;
-    }
-    s.slots[at] = Slot{low, entry + 1};
+    Slot& slot = s.slots[Probe(s, s.entries[entry].first, low)];
+    if (slot.entry != 0) return;
+    slot = Slot{low, entry + 1};
     ++s.keyCount;
 }
 
@@ -214,32 +216,19 @@ void IniFile::IndexNewSection() {
         return CompareNoCase(sections_[i].name, n) < 0;
     });
     sectionIndex_.insert(at, position);
-    Changed();
 }
 
-void IniFile::Changed() { lastSection_ = kNone; }
-
 const IniFile::Section* IniFile::FindSection(std::string_view section) const {
-    if (lastSection_ < sections_.size() && sections_[lastSection_].name == section) return &sections_[lastSection_];
     const auto at = std::lower_bound(sectionIndex_.begin(), sectionIndex_.end(), section,
                                      [this](std::uint32_t i, std::string_view n) { return CompareNoCase(sections_[i].name, n) < 0; });
     if (at == sectionIndex_.end() || !EqualNoCase(sections_[*at].name, section)) return nullptr;
-    lastSection_ = *at;
     return &sections_[*at];
 }
 
-std::string_view* IniFile::FindKey(const Section& s, std::string_view key, std::uint64_t hash) {
+const std::string_view* IniFile::FindKey(const Section& s, std::string_view key, std::uint64_t hash) {
     if (s.slots.empty()) return nullptr;
-    const auto low = static_cast<std::uint32_t>(hash);
-    const std::size_t mask = s.slots.size() - 1;
-    for (std::size_t at = low & mask; s.slots[at].entry != 0; at = (at + 1) & mask) {
-        const Slot& slot = s.slots[at];
-        // The entries belong to this file; the pointer is handed out writable for WriteString.
-        if (slot.hash == low && EqualNoCase(s.entries[slot.entry - 1].first, key)) {
-            return const_cast<std::string_view*>(&s.entries[slot.entry - 1].second);
-        }
-    }
-    return nullptr;
+    const Slot& slot = s.slots[Probe(s, key, static_cast<std::uint32_t>(hash))];
+    return slot.entry == 0 ? nullptr : &s.entries[slot.entry - 1].second;
 }
 
 bool IniFile::SectionExists(std::string_view section) const { return FindSection(section) != nullptr; }
@@ -406,13 +395,14 @@ IniFile::Section& IniFile::SectionForWriting(std::string_view section) {
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     Section& s = SectionForWriting(section);
     const std::uint64_t hash = HashNoCase(key);
-    if (std::string_view* existing = FindKey(s, key, hash)) {
-        *existing = Keep(value);
+    GrowKeyTable(s, s.keyCount + std::size_t{1});
+    const Slot& slot = s.slots[Probe(s, key, static_cast<std::uint32_t>(hash))];
+    if (slot.entry != 0) {
+        s.entries[slot.entry - 1].second = Keep(value);
         return;
     }
     const auto entry = static_cast<std::uint32_t>(s.entries.size());
     s.entries.emplace_back(Keep(key), Keep(value));
-    GrowKeyTable(s, s.keyCount + std::size_t{1});
     IndexEntry(s, entry, hash);
 }
 
@@ -466,7 +456,6 @@ void IniFile::EraseSection(std::string_view section) {
     for (std::uint32_t& i : sectionIndex_) {
         if (i > position) --i;
     }
-    Changed();
 }
 
 std::vector<std::string> IniFile::Lines() const {

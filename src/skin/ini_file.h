@@ -129,24 +129,21 @@ private:
     void IndexAllKeys();
     // Adds the entry to the key table unless its key is already there.
     static void IndexEntry(Section& s, std::uint32_t entry, std::uint64_t hash);
+    // Makes the key table large enough for `keys` keys.
     static void GrowKeyTable(Section& s, std::size_t keys);
+    // The place of the key in the section's (non-empty) key table, or the free place where
+    // it would go.
+    [[nodiscard]] static std::size_t Probe(const Section& s, std::string_view key, std::uint32_t hash);
     [[nodiscard]] const Section* FindSection(std::string_view section) const;
-    [[nodiscard]] static std::string_view* FindKey(const Section& s, std::string_view key, std::uint64_t hash);
+    [[nodiscard]] static const std::string_view* FindKey(const Section& s, std::string_view key, std::uint64_t hash);
     Section& SectionForWriting(std::string_view section);
     // A lasting copy of text, for names and values that did not come from the read text.
     [[nodiscard]] std::string_view Keep(std::string_view text);
     void IndexNewSection();
-    void Changed();
 
     std::shared_ptr<std::deque<std::string>> text_ = std::make_shared<std::deque<std::string>>();
     std::vector<Section> sections_;
     std::vector<std::uint32_t> sectionIndex_;  // sections sorted by name without case
-    // Records read many keys of one section in a row; remembering the last section found
-    // spares a search per key. A name written exactly as that section's can only mean it,
-    // as no two sections share a name. It is a position, not a pointer, so that copies and
-    // moved-from files stay correct; every change to the list of sections clears it.
-    mutable std::size_t lastSection_ = kNone;
-    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 };
 
 // The typed reads of IniFile bound to one section, which is found once: a record reads
