@@ -1,8 +1,14 @@
-# One static library per layer. The sources of a layer are the .cpp files of its folder,
-# so adding a file needs no edit here; the links below are the only ones a layer gets,
-# which makes an include from a forbidden layer fail to build.
+# One static library per layer. The sources of a layer are the .cpp files of its folder
+# and of its subfolders (a large layer groups its files by subject), so adding a file needs
+# no edit here; the links below are the only ones a layer gets, which makes an include from
+# a forbidden layer fail to build. A subfolder that is a target of its own (a backend) is
+# named after EXCLUDE and left out.
 function(burdomir_layer name dir)
-  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  cmake_parse_arguments(PARSE_ARGV 2 layer "" "" "EXCLUDE")
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  foreach(excluded ${layer_EXCLUDE})
+    list(FILTER sources EXCLUDE REGEX "/${dir}/${excluded}/")
+  endforeach()
   if(NOT sources)
     # A layer not yet written still exists so that its dependents configure.
     add_library(${name} INTERFACE)
@@ -11,7 +17,7 @@ function(burdomir_layer name dir)
   endif()
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  target_link_libraries(${name} ${ARGN})
+  target_link_libraries(${name} ${layer_UNPARSED_ARGUMENTS})
 endfunction()
 
 # A GoogleTest executable made of the .cpp files of one tests/ folder, labelled for ctest.

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "skin/ini_file.h"
-#include "skin/skin_definition.h"
+#include "skin/definition/ini_file.h"
+#include "skin/definition/skin_definition.h"
 
 // Reads arbitrary text as a skin definition. A format error is the one allowed refusal;
 // anything else escaping, a crash or a sanitizer report is a fault. What loads must also

@@ -9,10 +9,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "skin/default_skin.h"
-#include "skin/ini_file.h"
+#include "skin/package/default_skin.h"
+#include "skin/definition/ini_file.h"
 #include "skin/skin_data.h"
-#include "skin/skin_package.h"
+#include "skin/package/skin_package.h"
 
 namespace {
 

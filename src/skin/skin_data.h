@@ -7,7 +7,7 @@
 
 #include "gfx/bitmap.h"
 #include "platform/component.h"
-#include "skin/skin_definition.h"
+#include "skin/definition/skin_definition.h"
 
 namespace platform {
 class Form;

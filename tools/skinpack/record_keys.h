@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "gfx/geometry.h"
-#include "skin/key_exchange.h"
+#include "skin/definition/key_exchange.h"
 
 namespace skinpack {
 

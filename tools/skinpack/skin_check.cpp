@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "record_keys.h"
-#include "skin/compressed_stored_skin.h"
+#include "skin/package/compressed_stored_skin.h"
 #include "skin/skin_data.h"
 
 namespace skinpack {

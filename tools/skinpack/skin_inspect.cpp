@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "record_keys.h"
-#include "skin/ini_file.h"
+#include "skin/definition/ini_file.h"
 #include "skin/skin_data.h"
-#include "skin/skin_package.h"
+#include "skin/package/skin_package.h"
 
 namespace skinpack {
 

@@ -1,10 +1,10 @@
-#include "skin/default_skin.h"
+#include "skin/package/default_skin.h"
 
 #include <gtest/gtest.h>
 
-#include "skin/compressed_stored_skin.h"
+#include "skin/package/compressed_stored_skin.h"
 #include "skin/skin_data.h"
-#include "skin/skin_package.h"
+#include "skin/package/skin_package.h"
 #include "skin_check.h"
 
 namespace skin {

@@ -1,4 +1,4 @@
-#include "skin/skin_builder.h"
+#include "skin/package/skin_builder.h"
 
 #include <algorithm>
 #include <fstream>
@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "package_fixtures.h"
-#include "skin/compressed_stored_skin.h"
-#include "skin/skin_package.h"
-#include "skin/skn_file.h"
+#include "skin/package/compressed_stored_skin.h"
+#include "skin/package/skin_package.h"
+#include "skin/package/skn_file.h"
 #include "temp_folder.h"
 
 namespace skin {

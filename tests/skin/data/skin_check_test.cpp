@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "package_fixtures.h"
-#include "skin/skn_file.h"
+#include "skin/package/skn_file.h"
 #include "temp_folder.h"
 
 namespace skinpack {

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/compressed_stored_skin.h"
-#include "skin/ini_file.h"
+#include "skin/package/compressed_stored_skin.h"
+#include "skin/definition/ini_file.h"
 #include "skin/resource_str_data.h"
-#include "skin/skin_list.h"
+#include "skin/package/skin_list.h"
 #include "skin_fixture.h"
 
 namespace skin {

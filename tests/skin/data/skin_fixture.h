@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "package_fixtures.h"
-#include "skin/skin_package.h"
+#include "skin/package/skin_package.h"
 
 namespace testfixtures {
 

@@ -1,4 +1,4 @@
-#include "skin/skin_package.h"
+#include "skin/package/skin_package.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
-#include "skin/skn_file.h"
+#include "skin/package/skn_file.h"
 
 #include <gtest/gtest.h>
 
-#include "skin/compressed_stored_skin.h"
-#include "skin/skin_list.h"
-#include "skin/skin_package.h"
+#include "skin/package/compressed_stored_skin.h"
+#include "skin/package/skin_list.h"
+#include "skin/package/skin_package.h"
 #include "temp_folder.h"
 
 namespace skin {

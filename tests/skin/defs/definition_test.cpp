@@ -1,13 +1,13 @@
-#include "skin/skin_definition.h"
+#include "skin/definition/skin_definition.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
-#include "skin/data_skin_control_buttons.h"
-#include "skin/data_skin_control_containers.h"
-#include "skin/ini_file.h"
+#include "skin/records/data_skin_control_buttons.h"
+#include "skin/records/data_skin_control_containers.h"
+#include "skin/definition/ini_file.h"
 
 namespace {
 

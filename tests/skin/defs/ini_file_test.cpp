@@ -1,4 +1,4 @@
-#include "skin/ini_file.h"
+#include "skin/definition/ini_file.h"
 
 #include <gtest/gtest.h>
 

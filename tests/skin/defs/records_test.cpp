@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
 
-#include "skin/data_form_info.h"
-#include "skin/data_hint_window.h"
-#include "skin/data_popup_window.h"
-#include "skin/data_skin_control_buttons.h"
-#include "skin/data_skin_control_containers.h"
-#include "skin/data_skin_control_lists.h"
-#include "skin/data_skin_control_ranges.h"
-#include "skin/data_skin_control_text.h"
-#include "skin/data_skin_object.h"
-#include "skin/ini_file.h"
-#include "skin/skin_colors.h"
+#include "skin/records/data_form_info.h"
+#include "skin/records/data_hint_window.h"
+#include "skin/records/data_popup_window.h"
+#include "skin/records/data_skin_control_buttons.h"
+#include "skin/records/data_skin_control_containers.h"
+#include "skin/records/data_skin_control_lists.h"
+#include "skin/records/data_skin_control_ranges.h"
+#include "skin/records/data_skin_control_text.h"
+#include "skin/records/data_skin_object.h"
+#include "skin/definition/ini_file.h"
+#include "skin/records/skin_colors.h"
 
 namespace {
 

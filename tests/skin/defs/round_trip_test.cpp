@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "skin/ini_file.h"
-#include "skin/key_exchange.h"
-#include "skin/skin_kinds.h"
+#include "skin/definition/ini_file.h"
+#include "skin/definition/key_exchange.h"
+#include "skin/definition/skin_kinds.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include "gfx/colour.h"
 #include "gfx/font.h"
-#include "skin/ini_file.h"
-#include "skin/skin_enums.h"
-#include "skin/skin_values.h"
+#include "skin/definition/ini_file.h"
+#include "skin/definition/skin_enums.h"
+#include "skin/definition/skin_values.h"
 
 namespace {
 
