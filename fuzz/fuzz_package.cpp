@@ -6,8 +6,8 @@
 #include <span>
 #include <stdexcept>
 
-#include "skin/skin_data.h"
 #include "skin/package/skin_package.h"
+#include "skin/skin_data.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> bytes(data, size);

@@ -1,7 +1,7 @@
+#include <benchmark/benchmark.h>
+
 #include "game/clock.h"
 #include "game/game.h"
-
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -9,8 +9,7 @@ constexpr int kTicks = 1'000'000;
 
 // A million game hours, as the clock delivers them. A game that ends is replaced by a new
 // one, so the run covers day turns, stage changes and endings in their natural mix.
-void BM_MillionTicks(benchmark::State& state)
-{
+void BM_MillionTicks(benchmark::State& state) {
     uint32_t clock = 1;
     auto source = [&clock] { return clock++; };
     int games = 0;

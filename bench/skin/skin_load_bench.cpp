@@ -1,3 +1,4 @@
+#include <benchmark/benchmark.h>
 #include <malloc.h>
 #include <zlib.h>
 
@@ -7,12 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include <benchmark/benchmark.h>
-
-#include "skin/package/default_skin.h"
 #include "skin/definition/ini_file.h"
-#include "skin/skin_data.h"
+#include "skin/package/default_skin.h"
 #include "skin/package/skin_package.h"
+#include "skin/skin_data.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "game/career.h"
 
+#include <string>
+
 #include "game/rules_error.h"
 #include "game/tables.h"
 #include "game/texts.h"
-
-#include <string>
 
 namespace game {
 namespace {
@@ -14,15 +14,11 @@ constexpr uint32_t kPercent = 100;
 constexpr uint32_t kGiftVariety = 5;
 constexpr int32_t kGiftMinimum = 6;
 
-void WriteMoney(const GameState& s, Outcome& out)
-{
-    out.captions.push_back({Caption::Money, MoneyText(s.Money)});
-}
+void WriteMoney(const GameState& s, Outcome& out) { out.captions.push_back({Caption::Money, MoneyText(s.Money)}); }
 
 }  // namespace
 
-Outcome Promote(Game& game, int32_t rank)
-{
+Outcome Promote(Game& game, int32_t rank) {
     GameState& s = game.State;
     if (rank != s.Rank + 1 || rank > kTopRank)
         throw RulesError("rank " + std::to_string(s.Rank) + " can only be promoted one step, not to " +
@@ -33,8 +29,7 @@ Outcome Promote(Game& game, int32_t rank)
     return out;
 }
 
-Outcome OpenTraining(Game& game)
-{
+Outcome OpenTraining(Game& game) {
     game.Play(Cue::Start);
     Outcome out;
     if (game.State.SenseiLevel == kTopSenseiLevel)
@@ -44,8 +39,7 @@ Outcome OpenTraining(Game& game)
     return out;
 }
 
-Outcome PrepareTraining(const Game& game)
-{
+Outcome PrepareTraining(const Game& game) {
     const int32_t level = game.State.SenseiLevel;
     Outcome out;
     out.captions.push_back({Caption::TrainingLevel, TrainingLevelText(level)});
@@ -53,8 +47,7 @@ Outcome PrepareTraining(const Game& game)
     return out;
 }
 
-Outcome TrainSkill(Game& game)
-{
+Outcome TrainSkill(Game& game) {
     GameState& s = game.State;
     Outcome out;
     if (s.SenseiLevel >= kTopSenseiLevel) {
@@ -75,8 +68,7 @@ Outcome TrainSkill(Game& game)
     return out;
 }
 
-Outcome AskPetrovich(Game& game)
-{
+Outcome AskPetrovich(Game& game) {
     GameState& s = game.State;
     Outcome out;
     const std::optional<int32_t> threshold = PetrovichThreshold(s.PetrovichDays);
@@ -96,16 +88,14 @@ Outcome AskPetrovich(Game& game)
     return out;
 }
 
-Outcome OpenSeduction(Game& game)
-{
+Outcome OpenSeduction(Game& game) {
     game.Play(Cue::Start);
     Outcome out;
     out.show = Dialog::Seduction;
     return out;
 }
 
-Outcome PrepareSeduction(const Game& game)
-{
+Outcome PrepareSeduction(const Game& game) {
     const int32_t roses = game.State.Roses;
     Outcome out;
     if (roses != 0) {
@@ -122,12 +112,10 @@ Outcome PrepareSeduction(const Game& game)
     return out;
 }
 
-Outcome Seduce(Game& game, int32_t roses)
-{
+Outcome Seduce(Game& game, int32_t roses) {
     GameState& s = game.State;
     if (roses < 1 || roses > s.Roses)
-        throw RulesError("cannot give " + std::to_string(roses) + " roses: " +
-                         std::to_string(s.Roses) + " held");
+        throw RulesError("cannot give " + std::to_string(roses) + " roses: " + std::to_string(s.Roses) + " held");
     const int32_t threshold = DunkaThreshold(roses);
     s.Roses -= roses;
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <cstdint>
+
 #include "game/game.h"
 #include "game/outcome.h"
-
-#include <cstdint>
 
 namespace game {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "game/game_state.h"
-
 #include <cstdint>
 #include <span>
 #include <string_view>
+
+#include "game/game_state.h"
 
 namespace game {
 
@@ -18,11 +18,11 @@ struct GoodInfo {
     Good good;
     std::string_view caption;  // the radio box text
     Counter counter;
-    int order;                 // position among the goods of its counter, from 1
-    int32_t price;             // roubles per unit
+    int order;      // position among the goods of its counter, from 1
+    int32_t price;  // roubles per unit
     int32_t GameState::*stock;
     std::string_view hint;
-    int picture;               // index in the main window's image list
+    int picture;  // index in the main window's image list
 };
 
 // All ten goods in catalogue order.

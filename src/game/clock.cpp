@@ -1,11 +1,11 @@
 #include "game/clock.h"
 
+#include <algorithm>
+
 #include "game/rules_error.h"
 #include "game/tables.h"
 #include "game/tabs.h"
 #include "game/texts.h"
-
-#include <algorithm>
 
 namespace game {
 namespace {
@@ -15,33 +15,28 @@ constexpr int32_t kStageDaysToAdvance = 4;
 constexpr int32_t kDrunkEnoughToCount = 50;
 constexpr int32_t kNotorietyFadePerDay = 25;
 
-void FinishWith(Game& game, Outcome& out, Ending ending)
-{
+void FinishWith(Game& game, Outcome& out, Ending ending) {
     game.End(ending);
     out.ending = ending;
     out.messages.push_back(Information(EndingText(ending)));
 }
 
-void RefreshBrigade(GameState& s, Outcome& out)
-{
+void RefreshBrigade(GameState& s, Outcome& out) {
     const BrigadeRow& row = BrigadeOf(s.Rank);
     s.Salary = row.salary;
-    if (s.Rank < kTopRank)
-        out.rankBoxes.push_back({s.Rank + 1, s.Bottles >= row.nextRankBottles});
+    if (s.Rank < kTopRank) out.rankBoxes.push_back({s.Rank + 1, s.Bottles >= row.nextRankBottles});
     out.captions.push_back({Caption::PromotionHint, std::string(row.promotionHint)});
     out.captions.push_back({Caption::Salary, SalaryText(s.Salary)});
 }
 
 // Returns false when the day turn won the game and nothing after it may run.
-bool DayTurn(Game& game, Outcome& out)
-{
+bool DayTurn(Game& game, Outcome& out) {
     GameState& s = game.State;
     s.Day += 1;
     out.captions.push_back({Caption::Day, DayText(s.Day)});
 
     // Measured before today's drain: the drinking of the day that ends is what counts.
-    if (s.StageDays < kStageDaysToAdvance)
-        s.StageDays = s.Drunkenness >= kDrunkEnoughToCount ? s.StageDays + 1 : 0;
+    if (s.StageDays < kStageDaysToAdvance) s.StageDays = s.Drunkenness >= kDrunkEnoughToCount ? s.StageDays + 1 : 0;
     if (s.StageDays == kStageDaysToAdvance) {
         s.Stage += 1;
         s.StageDays = 0;
@@ -63,27 +58,20 @@ bool DayTurn(Game& game, Outcome& out)
 
     s.Satiety -= stage.satietyDrain;
     s.Drunkenness -= stage.drunkennessDrain;
-    if (s.PetrovichDays < kMaxPetrovichDays)
-        s.PetrovichDays += 1;
+    if (s.PetrovichDays < kMaxPetrovichDays) s.PetrovichDays += 1;
     s.Liver -= stage.liverDrain;
-    for (Gauge g : {Gauge::Drunkenness, Gauge::Satiety, Gauge::Liver})
-        out.gauges.push_back(GaugeOf(s, g));
+    for (Gauge g : {Gauge::Drunkenness, Gauge::Satiety, Gauge::Liver}) out.gauges.push_back(GaugeOf(s, g));
     return true;
 }
 
-Ending DeathOf(const GameState& s)
-{
-    if (s.Drunkenness <= 0)
-        return Ending::Sobriety;
-    if (s.Satiety <= 0)
-        return Ending::Hunger;
-    if (s.Liver <= 0)
-        return Ending::Liver;
+Ending DeathOf(const GameState& s) {
+    if (s.Drunkenness <= 0) return Ending::Sobriety;
+    if (s.Satiety <= 0) return Ending::Hunger;
+    if (s.Liver <= 0) return Ending::Liver;
     return Ending::None;
 }
 
-Outcome SpeedOutcome(const GameState& s)
-{
+Outcome SpeedOutcome(const GameState& s) {
     Outcome out;
     out.captions.push_back({Caption::Speed, SpeedText(s.Speed)});
     out.tickIntervalMs = TickIntervalMs(s.Speed);
@@ -92,17 +80,14 @@ Outcome SpeedOutcome(const GameState& s)
 
 }  // namespace
 
-Outcome Tick(Game& game)
-{
-    if (game.Ended() != Ending::None)
-        throw RulesError("the game has already ended; its clock must not tick again");
+Outcome Tick(Game& game) {
+    if (game.Ended() != Ending::None) throw RulesError("the game has already ended; its clock must not tick again");
     GameState& s = game.State;
     Outcome out;
     RefreshBrigade(s, out);
 
     s.Hour += 1;
-    if (s.Hour == kHoursPerDay && !DayTurn(game, out))
-        return out;
+    if (s.Hour == kHoursPerDay && !DayTurn(game, out)) return out;
 
     if (const Ending death = DeathOf(s); death != Ending::None) {
         game.Play(Cue::Death);
@@ -113,19 +98,15 @@ Outcome Tick(Game& game)
     return out;
 }
 
-Outcome SpeedUp(Game& game)
-{
+Outcome SpeedUp(Game& game) {
     GameState& s = game.State;
-    if (s.Speed < kMaxSpeed)
-        s.Speed += 1;
+    if (s.Speed < kMaxSpeed) s.Speed += 1;
     return SpeedOutcome(s);
 }
 
-Outcome SpeedDown(Game& game)
-{
+Outcome SpeedDown(Game& game) {
     GameState& s = game.State;
-    if (s.Speed > kMinSpeed)
-        s.Speed -= 1;
+    if (s.Speed > kMinSpeed) s.Speed -= 1;
     return SpeedOutcome(s);
 }
 

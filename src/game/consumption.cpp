@@ -1,13 +1,13 @@
 #include "game/consumption.h"
 
+#include <algorithm>
+#include <array>
+#include <span>
+
 #include "game/rules_error.h"
 #include "game/tables.h"
 #include "game/tabs.h"
 #include "game/texts.h"
-
-#include <algorithm>
-#include <array>
-#include <span>
 
 namespace game {
 namespace {
@@ -24,47 +24,43 @@ constexpr std::array<Row, 9> kRows{{
     {Slider::DrinkBeer, Dialog::Drink, &GameState::Beer, Caption::DrinkBeerAmount, "beer"},
     {Slider::DrinkWine, Dialog::Drink, &GameState::Wine, Caption::DrinkWineAmount, "wine"},
     {Slider::DrinkVodka, Dialog::Drink, &GameState::Vodka, Caption::DrinkVodkaAmount, "vodka"},
-    {Slider::DrinkMoonshine, Dialog::Drink, &GameState::Moonshine, Caption::DrinkMoonshineAmount,
-     "moonshine"},
+    {Slider::DrinkMoonshine, Dialog::Drink, &GameState::Moonshine, Caption::DrinkMoonshineAmount, "moonshine"},
     {Slider::EatBread, Dialog::Eat, &GameState::Bread, Caption::EatBreadAmount, "bread"},
     {Slider::EatStew, Dialog::Eat, &GameState::Stew, Caption::EatStewAmount, "stew"},
     {Slider::EatHerring, Dialog::Eat, &GameState::Herring, Caption::EatHerringAmount, "herring"},
-    {Slider::HealVitamins, Dialog::Heal, &GameState::Vitamins, Caption::HealVitaminsAmount,
-     "vitamins"},
-    {Slider::HealInjections, Dialog::Heal, &GameState::Injections, Caption::HealInjectionsAmount,
-     "injections"},
+    {Slider::HealVitamins, Dialog::Heal, &GameState::Vitamins, Caption::HealVitaminsAmount, "vitamins"},
+    {Slider::HealInjections, Dialog::Heal, &GameState::Injections, Caption::HealInjectionsAmount, "injections"},
 }};
 
-std::span<const Row> RowsOf(Dialog dialog)
-{
+std::span<const Row> RowsOf(Dialog dialog) {
     switch (dialog) {
-    case Dialog::Drink: return std::span(kRows).subspan(0, 4);
-    case Dialog::Eat: return std::span(kRows).subspan(4, 3);
-    case Dialog::Heal: return std::span(kRows).subspan(7, 2);
-    default: throw RulesError("only the drink, eat and heal dialogs have consumption rows");
+        case Dialog::Drink:
+            return std::span(kRows).subspan(0, 4);
+        case Dialog::Eat:
+            return std::span(kRows).subspan(4, 3);
+        case Dialog::Heal:
+            return std::span(kRows).subspan(7, 2);
+        default:
+            throw RulesError("only the drink, eat and heal dialogs have consumption rows");
     }
 }
 
-const Row& RowOf(Slider slider)
-{
+const Row& RowOf(Slider slider) {
     for (const Row& row : kRows)
-        if (row.slider == slider)
-            return row;
+        if (row.slider == slider) return row;
     throw RulesError("that slider is not a row of the drink, eat or heal dialog");
 }
 
 // Refuses an amount the dialog could not have offered, before anything is consumed.
-void CheckAmount(const GameState& s, Slider slider, int32_t amount)
-{
+void CheckAmount(const GameState& s, Slider slider, int32_t amount) {
     const Row& row = RowOf(slider);
     const int32_t held = s.*row.stock;
     if (amount < 0 || amount > held)
-        throw RulesError("cannot consume " + std::to_string(amount) + " " + row.name + ": " +
-                         std::to_string(held) + " held");
+        throw RulesError("cannot consume " + std::to_string(amount) + " " + row.name + ": " + std::to_string(held) +
+                         " held");
 }
 
-Outcome ShowDialog(Game& game, Dialog dialog)
-{
+Outcome ShowDialog(Game& game, Dialog dialog) {
     game.Play(Cue::Start);
     Outcome out;
     out.show = dialog;
@@ -73,23 +69,13 @@ Outcome ShowDialog(Game& game, Dialog dialog)
 
 }  // namespace
 
-Outcome OpenDrink(Game& game)
-{
-    return ShowDialog(game, Dialog::Drink);
-}
+Outcome OpenDrink(Game& game) { return ShowDialog(game, Dialog::Drink); }
 
-Outcome OpenEat(Game& game)
-{
-    return ShowDialog(game, Dialog::Eat);
-}
+Outcome OpenEat(Game& game) { return ShowDialog(game, Dialog::Eat); }
 
-Outcome OpenHeal(Game& game)
-{
-    return ShowDialog(game, Dialog::Heal);
-}
+Outcome OpenHeal(Game& game) { return ShowDialog(game, Dialog::Heal); }
 
-Outcome PrepareConsumptionDialog(const Game& game, Dialog dialog)
-{
+Outcome PrepareConsumptionDialog(const Game& game, Dialog dialog) {
     Outcome out;
     for (const Row& row : RowsOf(dialog)) {
         const int32_t held = game.State.*row.stock;
@@ -104,16 +90,13 @@ Outcome PrepareConsumptionDialog(const Game& game, Dialog dialog)
     return out;
 }
 
-std::optional<CaptionText> ConsumptionAmount(const Game& game, Slider slider, int32_t value)
-{
+std::optional<CaptionText> ConsumptionAmount(const Game& game, Slider slider, int32_t value) {
     const Row& row = RowOf(slider);
-    if (game.State.*row.stock <= 0)
-        return std::nullopt;
+    if (game.State.*row.stock <= 0) return std::nullopt;
     return CaptionText{row.amount, Decimal(value)};
 }
 
-Outcome Drink(Game& game, const DrinkAmounts& a)
-{
+Outcome Drink(Game& game, const DrinkAmounts& a) {
     GameState& s = game.State;
     CheckAmount(s, Slider::DrinkBeer, a.beer);
     CheckAmount(s, Slider::DrinkWine, a.wine);
@@ -126,8 +109,7 @@ Outcome Drink(Game& game, const DrinkAmounts& a)
     s.Wine -= a.wine;
     s.Vodka -= a.vodka;
     s.Moonshine -= a.moonshine;
-    s.Drunkenness = std::min(kGaugeCap, s.Drunkenness + 2 * a.beer + 4 * a.wine + 10 * a.vodka +
-                                            11 * a.moonshine);
+    s.Drunkenness = std::min(kGaugeCap, s.Drunkenness + 2 * a.beer + 4 * a.wine + 10 * a.vodka + 11 * a.moonshine);
     s.Liver -= a.beer + a.wine + 4 * a.vodka + 6 * a.moonshine;
 
     Outcome out;
@@ -137,8 +119,7 @@ Outcome Drink(Game& game, const DrinkAmounts& a)
     return out;
 }
 
-Outcome Eat(Game& game, const EatAmounts& a)
-{
+Outcome Eat(Game& game, const EatAmounts& a) {
     GameState& s = game.State;
     CheckAmount(s, Slider::EatBread, a.bread);
     CheckAmount(s, Slider::EatStew, a.stew);
@@ -156,8 +137,7 @@ Outcome Eat(Game& game, const EatAmounts& a)
     return out;
 }
 
-Outcome Heal(Game& game, const HealAmounts& a)
-{
+Outcome Heal(Game& game, const HealAmounts& a) {
     GameState& s = game.State;
     CheckAmount(s, Slider::HealVitamins, a.vitamins);
     CheckAmount(s, Slider::HealInjections, a.injections);

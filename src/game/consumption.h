@@ -1,11 +1,11 @@
 #pragma once
 
-#include "game/game.h"
-#include "game/outcome.h"
-
 #include <cstdint>
 #include <optional>
 #include <string>
+
+#include "game/game.h"
+#include "game/outcome.h"
 
 namespace game {
 
@@ -42,8 +42,7 @@ struct HealAmounts {
 // "n/a".
 [[nodiscard]] Outcome PrepareConsumptionDialog(const Game& game, Dialog dialog);
 // The amount label after a consumption slider moved, or nothing when its row has no stock.
-[[nodiscard]] std::optional<CaptionText> ConsumptionAmount(const Game& game, Slider slider,
-                                                           int32_t value);
+[[nodiscard]] std::optional<CaptionText> ConsumptionAmount(const Game& game, Slider slider, int32_t value);
 
 // "Пить!": drink cue, the drinks become empties, drunkenness rises (to 100 at most) and the
 // liver pays for it; the dialog closes.

@@ -1,14 +1,14 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <optional>
+
 #include "game/catalogue.h"
 #include "game/cue.h"
 #include "game/game_state.h"
 #include "game/outcome.h"
 #include "game/random.h"
-
-#include <array>
-#include <cstdint>
-#include <optional>
 
 namespace game {
 

@@ -27,11 +27,11 @@ struct Message {
 
 // The labels whose text the rules write, named after what they show.
 enum class Caption {
-    Money,           // main window, status line
+    Money,  // main window, status line
     Day,
     Hour,
     Speed,
-    Beer,            // tab "Ресурсы"
+    Beer,  // tab "Ресурсы"
     Wine,
     Vodka,
     Moonshine,
@@ -42,23 +42,23 @@ enum class Caption {
     Herring,
     Roses,
     Bottles,
-    StageName,       // tab "Тушка"
+    StageName,  // tab "Тушка"
     StageCountdown,
-    Salary,          // tab "Город"
+    Salary,  // tab "Город"
     PromotionHint,
     SenseiLevel,
-    GroceryQuantity, // counters
+    GroceryQuantity,  // counters
     GroceryPrice,
     PharmacyQuantity,
     PharmacyPrice,
     MarketQuantity,
     MarketPrice,
-    TrainingLevel,   // training dialog
+    TrainingLevel,  // training dialog
     TrainingCost,
-    ReturnAmount,    // bottle-return dialog
-    SeductionQuestion, // seduction dialog
+    ReturnAmount,       // bottle-return dialog
+    SeductionQuestion,  // seduction dialog
     SeductionAmount,
-    DrinkBeerAmount, // consumption dialogs
+    DrinkBeerAmount,  // consumption dialogs
     DrinkWineAmount,
     DrinkVodkaAmount,
     DrinkMoonshineAmount,
@@ -90,10 +90,17 @@ enum class Dialog { None, Seduction, BottleReturn, Training, Drink, Eat, Heal, B
 
 // The sliders the rules set up, by what they choose.
 enum class Slider {
-    DrinkBeer, DrinkWine, DrinkVodka, DrinkMoonshine,
-    EatBread, EatStew, EatHerring,
-    HealVitamins, HealInjections,
-    ReturnBottles, SeductionRoses,
+    DrinkBeer,
+    DrinkWine,
+    DrinkVodka,
+    DrinkMoonshine,
+    EatBread,
+    EatStew,
+    EatHerring,
+    HealVitamins,
+    HealInjections,
+    ReturnBottles,
+    SeductionRoses,
 };
 
 // A slider's new settings; a bound left empty keeps its old value.

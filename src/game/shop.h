@@ -1,10 +1,10 @@
 #pragma once
 
+#include <cstdint>
+
 #include "game/catalogue.h"
 #include "game/game.h"
 #include "game/outcome.h"
-
-#include <cstdint>
 
 namespace game {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "game/game.h"
-#include "game/outcome.h"
-
 #include <optional>
 #include <string_view>
+
+#include "game/game.h"
+#include "game/outcome.h"
 
 namespace game {
 

@@ -1,11 +1,11 @@
 #include "game/street.h"
 
+#include <algorithm>
+#include <string>
+
 #include "game/rules_error.h"
 #include "game/tabs.h"
 #include "game/texts.h"
-
-#include <algorithm>
-#include <string>
 
 namespace game {
 namespace {
@@ -20,8 +20,7 @@ constexpr int32_t kHooligansBlow = 10;
 
 }  // namespace
 
-Outcome OpenSearch(Game& game)
-{
+Outcome OpenSearch(Game& game) {
     game.Play(Cue::Start);
     Outcome out;
     if (game.State.CanSearchBottles == 1) {
@@ -33,16 +32,14 @@ Outcome OpenSearch(Game& game)
     return out;
 }
 
-Outcome SearchBottles(Game& game, bool placeChosen)
-{
+Outcome SearchBottles(Game& game, bool placeChosen) {
     Outcome out;
     if (!placeChosen) {
         out.messages.push_back(Information(text::NoSearchPlace));
         return out;
     }
     GameState& s = game.State;
-    if (s.SenseiLevel < 0)
-        throw RulesError("the sensei level " + std::to_string(s.SenseiLevel) + " is below 0");
+    if (s.SenseiLevel < 0) throw RulesError("the sensei level " + std::to_string(s.SenseiLevel) + " is below 0");
     game.Rng().Reseed();
     const auto found = static_cast<int32_t>(
         game.Rng().Next(kBottlesPerLevel * static_cast<uint32_t>(s.SenseiLevel) + kBottlesAtLevelZero));
@@ -52,16 +49,14 @@ Outcome SearchBottles(Game& game, bool placeChosen)
     return out;
 }
 
-Outcome OpenBegging(Game& game)
-{
+Outcome OpenBegging(Game& game) {
     game.Play(Cue::Start);
     Outcome out;
     out.show = Dialog::Begging;
     return out;
 }
 
-Outcome Beg(Game& game, std::optional<BegPlace> place, std::optional<BegPhrase> phrase)
-{
+Outcome Beg(Game& game, std::optional<BegPlace> place, std::optional<BegPhrase> phrase) {
     Outcome out;
     if (!place || !phrase) {
         out.messages.push_back(Warning(text::NothingChosenToBeg));
@@ -77,24 +72,21 @@ Outcome Beg(Game& game, std::optional<BegPlace> place, std::optional<BegPhrase> 
     const auto luck = static_cast<int32_t>(game.Rng().Next(kBegDrawValues));
     if (luck > risk + s.Notoriety) {
         game.Rng().Reseed();
-        const int32_t amount =
-            static_cast<int32_t>(game.Rng().Next(static_cast<uint32_t>(payout))) + kBegMinimum;
+        const int32_t amount = static_cast<int32_t>(game.Rng().Next(static_cast<uint32_t>(payout))) + kBegMinimum;
         out.messages.push_back(Information(BeggedText(amount)));
         s.Money += amount;
         out.captions.push_back({Caption::Money, MoneyText(s.Money)});
         s.Notoriety += kNotorietyPerSuccess;
         return out;
     }
-    out.messages.push_back(
-        Information(where.guards ? text::BeatenByGuards : text::BeatenByHooligans));
+    out.messages.push_back(Information(where.guards ? text::BeatenByGuards : text::BeatenByHooligans));
     s.Liver -= where.guards ? kGuardsBlow : kHooligansBlow;
     out.gauges.push_back(GaugeOf(s, Gauge::Liver));
     out.close = Dialog::Begging;
     return out;
 }
 
-Outcome OpenReturn(Game& game)
-{
+Outcome OpenReturn(Game& game) {
     game.Play(Cue::Start);
     Outcome out;
     if (game.State.Bottles == 0)
@@ -104,11 +96,9 @@ Outcome OpenReturn(Game& game)
     return out;
 }
 
-Outcome PrepareReturn(const Game& game, int32_t value)
-{
+Outcome PrepareReturn(const Game& game, int32_t value) {
     const int32_t held = game.State.Bottles;
-    if (held < 1)
-        throw RulesError("the bottle return opened with no bottles to return");
+    if (held < 1) throw RulesError("the bottle return opened with no bottles to return");
     const int32_t shown = std::clamp(value, 1, held);
     Outcome out;
     out.sliders.push_back({Slider::ReturnBottles, true, std::nullopt, held, shown});
@@ -116,12 +106,10 @@ Outcome PrepareReturn(const Game& game, int32_t value)
     return out;
 }
 
-Outcome ReturnBottles(Game& game, int32_t n)
-{
+Outcome ReturnBottles(Game& game, int32_t n) {
     GameState& s = game.State;
     if (n < 1 || n > s.Bottles)
-        throw RulesError("cannot return " + std::to_string(n) + " bottles: " +
-                         std::to_string(s.Bottles) + " held");
+        throw RulesError("cannot return " + std::to_string(n) + " bottles: " + std::to_string(s.Bottles) + " held");
     s.Bottles -= n;
     s.Money += n;
     Outcome out;

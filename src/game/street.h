@@ -1,11 +1,11 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 #include "game/game.h"
 #include "game/outcome.h"
 #include "game/tables.h"
-
-#include <cstdint>
-#include <optional>
 
 namespace game {
 
@@ -20,8 +20,7 @@ namespace game {
 [[nodiscard]] Outcome OpenBegging(Game& game);
 // "Ага" in the begging dialog: success pays and keeps the dialog open, failure hurts the
 // liver and closes it.
-[[nodiscard]] Outcome Beg(Game& game, std::optional<BegPlace> place,
-                          std::optional<BegPhrase> phrase);
+[[nodiscard]] Outcome Beg(Game& game, std::optional<BegPlace> place, std::optional<BegPhrase> phrase);
 
 // "Сдать бутылки": start cue; opens the return, or warns when there is nothing to return.
 [[nodiscard]] Outcome OpenReturn(Game& game);

@@ -1,9 +1,9 @@
 #include "game/tables.h"
 
-#include "game/rules_error.h"
-
 #include <array>
 #include <string>
+
+#include "game/rules_error.h"
 
 namespace game {
 namespace {
@@ -32,8 +32,7 @@ constexpr std::array<BrigadeRow, 5> kBrigade{{
     {500, 0, ""},
 }};
 
-constexpr std::array<std::string_view, 5> kRankNames{
-    "Рядовой", "Опытный", "Бригадир", "Зам. Главного", "Главный"};
+constexpr std::array<std::string_view, 5> kRankNames{"Рядовой", "Опытный", "Бригадир", "Зам. Главного", "Главный"};
 
 constexpr std::array<int, 4> kIntervals{4000, 2000, 1000, 500};
 
@@ -50,11 +49,8 @@ constexpr std::array<BegPhraseRow, 3> kPhrases{{
 }};
 
 constexpr std::array<std::string_view, 5> kPrompts{
-    "Выберите имя синюшника:",
-    "И как назовем алконавта?",
-    "Введите имя алкача:",
-    "Как назовемся?",
-    "Какое имя дадим алкозавру?",
+    "Выберите имя синюшника:", "И как назовем алконавта?",   "Введите имя алкача:",
+    "Как назовемся?",          "Какое имя дадим алкозавру?",
 };
 
 // Indexed by PetrovichDays 2..5.
@@ -75,79 +71,46 @@ constexpr std::array<std::string_view, 6> kActionHints{
 // Looks up the row of a value whose table starts at first, refusing values outside the
 // table instead of reading past it.
 template <typename T, size_t N>
-const T& Row(const std::array<T, N>& table, int32_t value, int32_t first, const char* what)
-{
+const T& Row(const std::array<T, N>& table, int32_t value, int32_t first, const char* what) {
     const int64_t index = int64_t{value} - first;
     if (index < 0 || index >= static_cast<int64_t>(N))
-        throw RulesError(std::string(what) + " " + std::to_string(value) + " is outside " +
-                         std::to_string(first) + ".." + std::to_string(first + int32_t{N} - 1));
+        throw RulesError(std::string(what) + " " + std::to_string(value) + " is outside " + std::to_string(first) +
+                         ".." + std::to_string(first + int32_t{N} - 1));
     return table[static_cast<size_t>(index)];
 }
 
 }  // namespace
 
-const StageRow& StageOf(int32_t stage)
-{
-    return Row(kStages, stage, 1, "stage");
-}
+const StageRow& StageOf(int32_t stage) { return Row(kStages, stage, 1, "stage"); }
 
-std::string_view StageCountdown(int32_t stageDays)
-{
+std::string_view StageCountdown(int32_t stageDays) {
     return Row(kCountdown, stageDays, 0, "days counted toward the next stage");
 }
 
-const BrigadeRow& BrigadeOf(int32_t rank)
-{
-    return Row(kBrigade, rank, 1, "rank");
-}
+const BrigadeRow& BrigadeOf(int32_t rank) { return Row(kBrigade, rank, 1, "rank"); }
 
-std::string_view RankName(int32_t rank)
-{
-    return Row(kRankNames, rank, 1, "rank");
-}
+std::string_view RankName(int32_t rank) { return Row(kRankNames, rank, 1, "rank"); }
 
-int TickIntervalMs(int32_t speed)
-{
-    return Row(kIntervals, speed, kMinSpeed, "speed");
-}
+int TickIntervalMs(int32_t speed) { return Row(kIntervals, speed, kMinSpeed, "speed"); }
 
-const BegPlaceRow& BegPlaceOf(BegPlace place)
-{
-    return kPlaces.at(static_cast<size_t>(place));
-}
+const BegPlaceRow& BegPlaceOf(BegPlace place) { return kPlaces.at(static_cast<size_t>(place)); }
 
-const BegPhraseRow& BegPhraseOf(BegPhrase phrase)
-{
-    return kPhrases.at(static_cast<size_t>(phrase));
-}
+const BegPhraseRow& BegPhraseOf(BegPhrase phrase) { return kPhrases.at(static_cast<size_t>(phrase)); }
 
-std::span<const std::string_view> NamePrompts()
-{
-    return kPrompts;
-}
+std::span<const std::string_view> NamePrompts() { return kPrompts; }
 
-std::optional<int32_t> PetrovichThreshold(int32_t petrovichDays)
-{
-    if (petrovichDays < 2)
-        return std::nullopt;
+std::optional<int32_t> PetrovichThreshold(int32_t petrovichDays) {
+    if (petrovichDays < 2) return std::nullopt;
     return Row(kPetrovich, petrovichDays, 2, "days since Petrovich was asked");
 }
 
-int32_t DunkaThreshold(int32_t roses)
-{
-    if (roses < 1)
-        throw RulesError("Dunka can only be given one rose or more, not " + std::to_string(roses));
+int32_t DunkaThreshold(int32_t roses) {
+    if (roses < 1) throw RulesError("Dunka can only be given one rose or more, not " + std::to_string(roses));
     return roses >= 7 ? kDunka.back() : kDunka[static_cast<size_t>(roses - 1)];
 }
 
-int32_t TrainingCost(int32_t senseiLevel)
-{
-    return 200 * senseiLevel + 300;
-}
+int32_t TrainingCost(int32_t senseiLevel) { return 200 * senseiLevel + 300; }
 
-std::string_view ActionHint(ActionLabel action)
-{
-    return kActionHints.at(static_cast<size_t>(action));
-}
+std::string_view ActionHint(ActionLabel action) { return kActionHints.at(static_cast<size_t>(action)); }
 
 }  // namespace game

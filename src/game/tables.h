@@ -31,7 +31,7 @@ struct StageRow {
 // What a rank pays and what it takes to reach the next one.
 struct BrigadeRow {
     int32_t salary;
-    int32_t nextRankBottles;      // 0 at the top rank: nothing to reach
+    int32_t nextRankBottles;         // 0 at the top rank: nothing to reach
     std::string_view promotionHint;  // empty at the top rank
 };
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "game/outcome.h"
-
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "game/outcome.h"
 
 namespace game {
 

@@ -21,22 +21,28 @@ constexpr std::size_t kHeadersSize = kFileHeaderSize + kInfoHeaderSize;
 
 // Little-endian fields of a header whose bounds the caller has already checked.
 std::uint32_t U16At(std::span<const std::uint8_t> d, std::size_t at) { return d[at] | (std::uint32_t{d[at + 1]} << 8); }
-std::uint32_t U32At(std::span<const std::uint8_t> d, std::size_t at) {
-    return U16At(d, at) | (U16At(d, at + 2) << 16);
-}
+std::uint32_t U32At(std::span<const std::uint8_t> d, std::size_t at) { return U16At(d, at) | (U16At(d, at + 2) << 16); }
 std::int32_t I32At(std::span<const std::uint8_t> d, std::size_t at) { return static_cast<std::int32_t>(U32At(d, at)); }
 
 // Bytes in one stored row: rows are padded to a multiple of four bytes.
-std::uint64_t RowStride(std::uint64_t width, std::uint64_t bitsPerPixel) { return (width * bitsPerPixel + 31) / 32 * 4; }
+std::uint64_t RowStride(std::uint64_t width, std::uint64_t bitsPerPixel) {
+    return (width * bitsPerPixel + 31) / 32 * 4;
+}
 
 std::string CompressionName(std::uint32_t compression) {
     switch (compression) {
-        case 1: return "RLE8 compression";
-        case 2: return "RLE4 compression";
-        case 3: return "bit-field masks";
-        case 4: return "embedded JPEG";
-        case 5: return "embedded PNG";
-        default: return "compression method " + std::to_string(compression);
+        case 1:
+            return "RLE8 compression";
+        case 2:
+            return "RLE4 compression";
+        case 3:
+            return "bit-field masks";
+        case 4:
+            return "embedded JPEG";
+        case 5:
+            return "embedded PNG";
+        default:
+            return "compression method " + std::to_string(compression);
     }
 }
 
@@ -189,9 +195,15 @@ void DecodeRow1(const std::uint8_t* src, int width, const std::array<Pixel, 256>
 
 void DecodeRow(const std::uint8_t* src, const BmpLayout& layout, const std::array<Pixel, 256>& palette, Pixel* out) {
     switch (layout.bitsPerPixel) {
-        case 24: DecodeRow24(src, layout.width, out); break;
-        case 8: DecodeRow8(src, layout.width, palette, out); break;
-        default: DecodeRow1(src, layout.width, palette, out); break;
+        case 24:
+            DecodeRow24(src, layout.width, out);
+            break;
+        case 8:
+            DecodeRow8(src, layout.width, palette, out);
+            break;
+        default:
+            DecodeRow1(src, layout.width, palette, out);
+            break;
     }
 }
 
@@ -242,7 +254,9 @@ std::vector<std::uint8_t> StartFile(const Bitmap& image, int bitsPerPixel) {
     return out;
 }
 
-void PadRow(std::vector<std::uint8_t>& out, std::size_t rowStart, std::size_t stride) { out.resize(rowStart + stride, 0); }
+void PadRow(std::vector<std::uint8_t>& out, std::size_t rowStart, std::size_t stride) {
+    out.resize(rowStart + stride, 0);
+}
 
 }  // namespace
 

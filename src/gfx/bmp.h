@@ -22,7 +22,7 @@ inline constexpr int kMaxImageSide = 16384;
 inline constexpr std::int64_t kMaxImagePixels = std::int64_t{1} << 26;
 
 struct BmpImage {
-    Bitmap pixels;      // opaque pixels
+    Bitmap pixels;  // opaque pixels
     int bitsPerPixel = 0;
 };
 

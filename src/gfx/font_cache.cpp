@@ -16,8 +16,8 @@ FontFace& FontCache::Face(const Font& font) {
     if (found == faces_.end()) {
         const bool bold = style & fsBold;
         const bool italic = style & fsItalic;
-        auto face = std::make_unique<FontFace>(library_, resolver_.Resolve(font.Name, bold, italic), font.Height,
-                                               bold, italic);
+        auto face =
+            std::make_unique<FontFace>(library_, resolver_.Resolve(font.Name, bold, italic), font.Height, bold, italic);
         found = faces_.emplace(Key{font.Name, font.Height, style}, std::move(face)).first;
     }
     return *found->second;

@@ -25,8 +25,8 @@ constexpr int kDefaultCellHeight = 16;
 // rule is computed from the advances, which Liberation shares with Arial. Returns 0 when
 // the face lacks one of the characters.
 double WeightedAverageWidth(FT_Face face) {
-    static constexpr int kWeights[27] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3, 6, 35, 20, 56,
-                                         56, 17, 4,  49, 56,  71, 31, 10, 18, 3,  18, 2, 166};
+    static constexpr int kWeights[27] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3, 6,  35, 20, 56,
+                                         56, 17, 4,  49, 56,  71, 31, 10, 18, 3, 18, 2,  166};
     double sum = 0;
     for (int i = 0; i < 27; ++i) {
         const FT_ULong cp = i < 26 ? FT_ULong('a' + i) : FT_ULong(' ');

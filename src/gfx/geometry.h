@@ -53,7 +53,9 @@ struct Rect {
     }
     [[nodiscard]] constexpr bool intersects(const Rect& r) const { return !intersected(r).empty(); }
 
-    [[nodiscard]] constexpr Rect translated(Point d) const { return {left + d.x, top + d.y, right + d.x, bottom + d.y}; }
+    [[nodiscard]] constexpr Rect translated(Point d) const {
+        return {left + d.x, top + d.y, right + d.x, bottom + d.y};
+    }
     [[nodiscard]] constexpr Rect translated(int dx, int dy) const { return translated(Point{dx, dy}); }
     constexpr void translate_by(Point d) { *this = translated(d); }
 
@@ -70,7 +72,9 @@ struct Rect {
         return {std::min(left, r.left), std::min(top, r.top), std::max(right, r.right), std::max(bottom, r.bottom)};
     }
 
-    [[nodiscard]] constexpr Rect inflated(int dx, int dy) const { return {left - dx, top - dy, right + dx, bottom + dy}; }
+    [[nodiscard]] constexpr Rect inflated(int dx, int dy) const {
+        return {left - dx, top - dy, right + dx, bottom + dy};
+    }
     [[nodiscard]] constexpr Rect shrunk(int dx, int dy) const { return inflated(-dx, -dy); }
 };
 

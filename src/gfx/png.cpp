@@ -1,5 +1,7 @@
 #include "gfx/png.h"
 
+#include <png.h>
+
 #include <bit>
 #include <cerrno>
 #include <cstdio>
@@ -8,8 +10,6 @@
 #include <iterator>
 #include <new>
 #include <string>
-
-#include <png.h>
 
 namespace gfx {
 namespace {

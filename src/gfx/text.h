@@ -19,8 +19,8 @@ enum TextFormat : unsigned {
     dtSingleLine = 0x20,  // line breaks are ignored
     dtExpandTabs = 0x40,
     dtNoClip = 0x100,
-    dtCalcRect = 0x400,   // measure only: the box's right and bottom are adjusted
-    dtNoPrefix = 0x800,   // '&' is an ordinary character
+    dtCalcRect = 0x400,  // measure only: the box's right and bottom are adjusted
+    dtNoPrefix = 0x800,  // '&' is an ordinary character
     dtEndEllipsis = 0x8000,
     dtHidePrefix = 0x100000,  // '&' is consumed but nothing is underlined
 };

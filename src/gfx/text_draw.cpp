@@ -57,8 +57,8 @@ void Painter::DrawText(const Font& font, std::string_view utf8, const Rect& box,
                              {left + placed.x + glyph.left, baseline - glyph.top}, color);
             }
             if (placed.accelerator) {
-                DrawHorizontalLine(*this, left + placed.x, left + placed.x + placed.advance, baseline,
-                                   face.Underline(), color);
+                DrawHorizontalLine(*this, left + placed.x, left + placed.x + placed.advance, baseline, face.Underline(),
+                                   color);
             }
         }
         if (font.Style & fsUnderline) {

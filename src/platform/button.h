@@ -37,8 +37,8 @@ public:
 
 private:
     std::string caption_;
-    bool pressed_ = false;   // left button held on the button
-    bool inside_ = false;    // pointer over the button
+    bool pressed_ = false;  // left button held on the button
+    bool inside_ = false;   // pointer over the button
     bool spaceDown_ = false;
 };
 

@@ -5,7 +5,9 @@
 namespace platform {
 
 namespace {
-void Erase(std::vector<Component*>& list, Component* c) { list.erase(std::remove(list.begin(), list.end(), c), list.end()); }
+void Erase(std::vector<Component*>& list, Component* c) {
+    list.erase(std::remove(list.begin(), list.end(), c), list.end());
+}
 }  // namespace
 
 Component::~Component() {

@@ -20,15 +20,20 @@ int ClampLength(int v, int min, int max) {
 
 Cursor CursorForCode(HitTest code) {
     switch (code) {
-    case HitTest::Left:
-    case HitTest::Right: return Cursor::SizeWE;
-    case HitTest::Top:
-    case HitTest::Bottom: return Cursor::SizeNS;
-    case HitTest::TopLeft:
-    case HitTest::BottomRight: return Cursor::SizeNWSE;
-    case HitTest::TopRight:
-    case HitTest::BottomLeft: return Cursor::SizeNESW;
-    default: return Cursor::Arrow;
+        case HitTest::Left:
+        case HitTest::Right:
+            return Cursor::SizeWE;
+        case HitTest::Top:
+        case HitTest::Bottom:
+            return Cursor::SizeNS;
+        case HitTest::TopLeft:
+        case HitTest::BottomRight:
+            return Cursor::SizeNWSE;
+        case HitTest::TopRight:
+        case HitTest::BottomLeft:
+            return Cursor::SizeNESW;
+        default:
+            return Cursor::Arrow;
     }
 }
 
@@ -157,7 +162,8 @@ void Form::Hide() {
 
 int Form::ShowModal() {
     if (modal_)
-        throw std::runtime_error("The window \"" + caption_ + "\" is already shown modally and cannot be shown so again.");
+        throw std::runtime_error("The window \"" + caption_ +
+                                 "\" is already shown modally and cannot be shown so again.");
     // Drags in other windows end here: they take no input until this one closes.
     for (Form* f : app_.Forms()) {
         if (f->InMoveSize()) f->EndMoveSize();
@@ -364,13 +370,17 @@ void Form::ContinueMoveSize(gfx::Point screen) {
     const SizeLimits limits = Limits();
     if (left || right) {
         const int w = ClampLength(r.width() + (right ? d.x : -d.x), limits.min.width, limits.max.width);
-        if (left) r.left = r.right - w;
-        else r.right = r.left + w;
+        if (left)
+            r.left = r.right - w;
+        else
+            r.right = r.left + w;
     }
     if (top || bottom) {
         const int h = ClampLength(r.height() + (bottom ? d.y : -d.y), limits.min.height, limits.max.height);
-        if (top) r.top = r.bottom - h;
-        else r.bottom = r.top + h;
+        if (top)
+            r.top = r.bottom - h;
+        else
+            r.bottom = r.top + h;
     }
     SetBounds(r);
 }
@@ -506,15 +516,15 @@ void Form::HandleText(std::string_view utf8, unsigned shift) {
 
 bool Form::DialogKey(Key key, unsigned shift) {
     switch (key) {
-    case Key::Tab:
-        if (shift & (ssAlt | ssCtrl)) return false;
-        SelectNext(!(shift & ssShift));
-        return true;
-    case Key::Return:
-    case Key::Escape:
-        return AnyControl(*this, [&](Control& c) { return c.HandleDialogKey(key, shift); });
-    default:
-        break;
+        case Key::Tab:
+            if (shift & (ssAlt | ssCtrl)) return false;
+            SelectNext(!(shift & ssShift));
+            return true;
+        case Key::Return:
+        case Key::Escape:
+            return AnyControl(*this, [&](Control& c) { return c.HandleDialogKey(key, shift); });
+        default:
+            break;
     }
     // Alt with a letter or digit presses the control whose caption marks it.
     const int k = static_cast<int>(key);

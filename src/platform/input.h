@@ -33,9 +33,7 @@ enum class Key : int {
 };
 
 // The key of a letter or digit ('a' and 'A' give the same key).
-[[nodiscard]] constexpr Key LetterKey(char c) {
-    return static_cast<Key>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-}
+[[nodiscard]] constexpr Key LetterKey(char c) { return static_cast<Key>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c); }
 
 // Modifier keys and mouse buttons held during an input event, combined with |.
 enum ShiftState : unsigned {

@@ -24,8 +24,9 @@ void FillDisc(gfx::Painter& painter, gfx::Point origin, int diameter, gfx::Pixel
         const int dy = 2 * y + 1 - diameter;
         int half = 0;
         while ((2 * half + 2) * (2 * half + 2) + dy * dy <= r2) ++half;
-        painter.FillRect({origin.x + diameter / 2 - half - 1, origin.y + y, origin.x + diameter / 2 + half + 1, origin.y + y + 1},
-                         colour);
+        painter.FillRect(
+            {origin.x + diameter / 2 - half - 1, origin.y + y, origin.x + diameter / 2 + half + 1, origin.y + y + 1},
+            colour);
     }
 }
 
@@ -95,9 +96,15 @@ MessageBoxForm::MessageBoxForm(Application& app, std::string text, std::string t
 void MessageBoxForm::Paint(gfx::Painter& painter) {
     const gfx::Point icon{kMargin, kMargin};
     switch (kind_) {
-    case MessageKind::Information: DrawInformationIcon(painter, icon); break;
-    case MessageKind::Warning: DrawWarningIcon(painter, icon); break;
-    case MessageKind::Error: DrawErrorIcon(painter, icon); break;
+        case MessageKind::Information:
+            DrawInformationIcon(painter, icon);
+            break;
+        case MessageKind::Warning:
+            DrawWarningIcon(painter, icon);
+            break;
+        case MessageKind::Error:
+            DrawErrorIcon(painter, icon);
+            break;
     }
     painter.DrawText(MessageFont(), text_, textRect_, gfx::dtWordBreak | gfx::dtNoPrefix | gfx::dtExpandTabs);
 }

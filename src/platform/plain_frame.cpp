@@ -13,9 +13,12 @@ int PlainFrame::Border() const { return form_.BorderStyle == BorderStyle::None ?
 
 int PlainFrame::CaptionHeight() const {
     switch (form_.BorderStyle) {
-    case BorderStyle::None: return 0;
-    case BorderStyle::ToolWindow: return 15;
-    default: return 19;
+        case BorderStyle::None:
+            return 0;
+        case BorderStyle::ToolWindow:
+            return 15;
+        default:
+            return 19;
     }
 }
 

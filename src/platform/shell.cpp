@@ -1,12 +1,12 @@
 #include "platform/shell.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdlib>
 #include <string_view>
 #include <vector>
-
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace platform {
 namespace {

@@ -17,9 +17,7 @@ constexpr std::uint32_t kMaxSampleRate = 384000;
 constexpr std::streamoff kMaxFileBytes = 64 * 1024 * 1024;
 
 std::uint32_t U16At(std::span<const std::uint8_t> d, std::size_t at) { return d[at] | (std::uint32_t{d[at + 1]} << 8); }
-std::uint32_t U32At(std::span<const std::uint8_t> d, std::size_t at) {
-    return U16At(d, at) | (U16At(d, at + 2) << 16);
-}
+std::uint32_t U32At(std::span<const std::uint8_t> d, std::size_t at) { return U16At(d, at) | (U16At(d, at + 2) << 16); }
 bool TagAt(std::span<const std::uint8_t> d, std::size_t at, const char* tag) {
     return std::memcmp(d.data() + at, tag, 4) == 0;
 }

@@ -4,11 +4,11 @@
 
 #include "platform/application.h"
 #include "platform/form.h"
-#include "skin/package/compressed_stored_skin.h"
 #include "skin/definition/ini_file.h"
-#include "skin/resource_str_data.h"
+#include "skin/package/compressed_stored_skin.h"
 #include "skin/package/skin_list.h"
 #include "skin/package/skin_package.h"
+#include "skin/resource_str_data.h"
 
 namespace skin {
 

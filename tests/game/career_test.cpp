@@ -1,11 +1,11 @@
-#include "fixture.h"
-
 #include "game/career.h"
+
+#include <gtest/gtest.h>
+
+#include "fixture.h"
 #include "game/clock.h"
 #include "game/rules_error.h"
 #include "game/street.h"
-
-#include <gtest/gtest.h>
 
 using game::Caption;
 using game::Cue;
@@ -17,8 +17,7 @@ namespace {
 
 class PromotionTest : public gametest::GameTest {};
 
-TEST_F(PromotionTest, TwoHundredBottlesOpenTheFirstPromotion)
-{
+TEST_F(PromotionTest, TwoHundredBottlesOpenTheFirstPromotion) {
     s.Bottles = 199;
     EXPECT_EQ(game::Tick(game).rankBoxes, (std::vector<game::RankBox>{{2, false}}));
     s.Bottles = 200;
@@ -30,8 +29,7 @@ TEST_F(PromotionTest, TwoHundredBottlesOpenTheFirstPromotion)
     EXPECT_TRUE(cues.empty());
 }
 
-TEST_F(PromotionTest, ReturningBottlesLaterDoesNotUndoIt)
-{
+TEST_F(PromotionTest, ReturningBottlesLaterDoesNotUndoIt) {
     s.Bottles = 200;
     (void)game::Promote(game, 2);
     (void)game::ReturnBottles(game, 150);
@@ -41,8 +39,7 @@ TEST_F(PromotionTest, ReturningBottlesLaterDoesNotUndoIt)
     EXPECT_EQ(out.rankBoxes, (std::vector<game::RankBox>{{3, false}}));
 }
 
-TEST_F(PromotionTest, OnlyTheNextRankCanBeJoined)
-{
+TEST_F(PromotionTest, OnlyTheNextRankCanBeJoined) {
     EXPECT_THROW((void)game::Promote(game, 3), game::RulesError);
     EXPECT_THROW((void)game::Promote(game, 1), game::RulesError);
     s.Rank = 5;
@@ -52,8 +49,7 @@ TEST_F(PromotionTest, OnlyTheNextRankCanBeJoined)
 
 class TrainingTest : public gametest::GameTest {};
 
-TEST_F(TrainingTest, OpeningShowsTheDialogBelowTheTopLevel)
-{
+TEST_F(TrainingTest, OpeningShowsTheDialogBelowTheTopLevel) {
     EXPECT_EQ(game::OpenTraining(game).show, Dialog::Training);
     const Outcome prepared = game::PrepareTraining(game);
     EXPECT_EQ(prepared.TextOf(Caption::TrainingLevel), "Текущий уровень: 0");
@@ -68,8 +64,7 @@ TEST_F(TrainingTest, OpeningShowsTheDialogBelowTheTopLevel)
     EXPECT_EQ(cues, (std::vector<Cue>{Cue::Start, Cue::Start}));
 }
 
-TEST_F(TrainingTest, ExactMoneyBuysALevelAndShowsTheNextPrice)
-{
+TEST_F(TrainingTest, ExactMoneyBuysALevelAndShowsTheNextPrice) {
     s.Money = 300;
     const Outcome out = game::TrainSkill(game);
     EXPECT_EQ(s.SenseiLevel, 1);
@@ -84,8 +79,7 @@ TEST_F(TrainingTest, ExactMoneyBuysALevelAndShowsTheNextPrice)
     EXPECT_TRUE(out.messages.empty());
 }
 
-TEST_F(TrainingTest, TooLittleMoneyWarnsAndKeepsTheDialogOpen)
-{
+TEST_F(TrainingTest, TooLittleMoneyWarnsAndKeepsTheDialogOpen) {
     s.Money = 299;
     const game::GameState before = s;
     const Outcome out = game::TrainSkill(game);
@@ -97,8 +91,7 @@ TEST_F(TrainingTest, TooLittleMoneyWarnsAndKeepsTheDialogOpen)
     EXPECT_TRUE(out.captions.empty());
 }
 
-TEST_F(TrainingTest, LevelNineReachesTenThenTheNextPressClosesWithNothingCharged)
-{
+TEST_F(TrainingTest, LevelNineReachesTenThenTheNextPressClosesWithNothingCharged) {
     s.SenseiLevel = 9;
     s.Money = 5000;
     Outcome out = game::TrainSkill(game);
@@ -117,8 +110,7 @@ TEST_F(TrainingTest, LevelNineReachesTenThenTheNextPressClosesWithNothingCharged
 
 class PetrovichTest : public gametest::GameTest {
 protected:
-    int GiftsOverAllDraws(int days)
-    {
+    int GiftsOverAllDraws(int days) {
         int gifts = 0;
         for (uint32_t r = 0; r < 100; ++r) {
             s = game::GameState{};
@@ -139,16 +131,14 @@ protected:
     }
 };
 
-TEST_F(PetrovichTest, TheChanceGrowsWithTheDaysSinceTheLastRequest)
-{
+TEST_F(PetrovichTest, TheChanceGrowsWithTheDaysSinceTheLastRequest) {
     EXPECT_EQ(GiftsOverAllDraws(5), 80);
     EXPECT_EQ(GiftsOverAllDraws(4), 73);
     EXPECT_EQ(GiftsOverAllDraws(3), 66);
     EXPECT_EQ(GiftsOverAllDraws(2), 59);
 }
 
-TEST_F(PetrovichTest, AskingAgainWithinTwoDayTurnsIsRefused)
-{
+TEST_F(PetrovichTest, AskingAgainWithinTwoDayTurnsIsRefused) {
     (void)game::AskPetrovich(game);
     EXPECT_EQ(reseeds, 1);
     for (int turns = 0; turns < 2; ++turns) {
@@ -160,8 +150,7 @@ TEST_F(PetrovichTest, AskingAgainWithinTwoDayTurnsIsRefused)
         EXPECT_EQ(out.messages[0].text, "Не наглей! ))) Недавно спрашивал");
         s.Drunkenness = 100;
         s.Satiety = 100;
-        for (int hour = 0; hour < 24; ++hour)
-            (void)game::Tick(game);
+        for (int hour = 0; hour < 24; ++hour) (void)game::Tick(game);
     }
     EXPECT_EQ(s.PetrovichDays, 2);
     EXPECT_EQ(reseeds, 1) << "a refusal draws nothing";
@@ -171,8 +160,7 @@ TEST_F(PetrovichTest, AskingAgainWithinTwoDayTurnsIsRefused)
 
 class SeductionTest : public gametest::GameTest {
 protected:
-    int SuccessesOverAllDraws(int roses)
-    {
+    int SuccessesOverAllDraws(int roses) {
         int successes = 0;
         for (uint32_t r = 0; r < 100; ++r) {
             s = game::GameState{};
@@ -193,8 +181,7 @@ protected:
     }
 };
 
-TEST_F(SeductionTest, MoreRosesGiveABetterChance)
-{
+TEST_F(SeductionTest, MoreRosesGiveABetterChance) {
     EXPECT_EQ(SuccessesOverAllDraws(1), 20);
     EXPECT_EQ(SuccessesOverAllDraws(4), 50);
     EXPECT_EQ(SuccessesOverAllDraws(6), 70);
@@ -202,8 +189,7 @@ TEST_F(SeductionTest, MoreRosesGiveABetterChance)
     EXPECT_EQ(SuccessesOverAllDraws(10), 80);
 }
 
-TEST_F(SeductionTest, TheGiftIsTheNextDrawWithoutReseedingAndPlaysDunkasCue)
-{
+TEST_F(SeductionTest, TheGiftIsTheNextDrawWithoutReseedingAndPlaysDunkasCue) {
     s.Roses = 10;
     PinDraw(0, 100);
     Outcome out = game::Seduce(game, 10);
@@ -228,8 +214,7 @@ TEST_F(SeductionTest, TheGiftIsTheNextDrawWithoutReseedingAndPlaysDunkasCue)
     EXPECT_EQ(cues, (std::vector<Cue>{Cue::Dunka, Cue::Dunka}));
 }
 
-TEST_F(SeductionTest, PreparingDependsOnTheRosesHeld)
-{
+TEST_F(SeductionTest, PreparingDependsOnTheRosesHeld) {
     Outcome out = game::PrepareSeduction(game);
     EXPECT_EQ(out.sliders, (std::vector<game::SliderSetting>{{game::Slider::SeductionRoses, true, 0, 0, 0}}));
     EXPECT_EQ(out.TextOf(Caption::SeductionAmount), "0");
@@ -244,14 +229,12 @@ TEST_F(SeductionTest, PreparingDependsOnTheRosesHeld)
     EXPECT_EQ(out.actionButtonEnabled, true);
 }
 
-TEST_F(SeductionTest, OpeningPlaysTheStartCue)
-{
+TEST_F(SeductionTest, OpeningPlaysTheStartCue) {
     EXPECT_EQ(game::OpenSeduction(game).show, Dialog::Seduction);
     EXPECT_EQ(cues, std::vector<Cue>{Cue::Start});
 }
 
-TEST_F(SeductionTest, RosesNotHeldCannotBeGiven)
-{
+TEST_F(SeductionTest, RosesNotHeldCannotBeGiven) {
     s.Roses = 2;
     EXPECT_THROW((void)game::Seduce(game, 3), game::RulesError);
     EXPECT_THROW((void)game::Seduce(game, 0), game::RulesError);

@@ -1,10 +1,10 @@
-#include "fixture.h"
-
-#include "game/career.h"
 #include "game/clock.h"
-#include "game/rules_error.h"
 
 #include <gtest/gtest.h>
+
+#include "fixture.h"
+#include "game/career.h"
+#include "game/rules_error.h"
 
 using game::Caption;
 using game::Cue;
@@ -18,11 +18,9 @@ namespace {
 
 class ClockTest : public gametest::GameTest {
 protected:
-    Outcome TickTimes(int n)
-    {
+    Outcome TickTimes(int n) {
         Outcome last;
-        for (int i = 0; i < n; ++i)
-            last = game::Tick(game);
+        for (int i = 0; i < n; ++i) last = game::Tick(game);
         return last;
     }
 
@@ -30,8 +28,7 @@ protected:
     Outcome ToDayTurn() { return TickTimes(24 - s.Hour); }
 };
 
-TEST_F(ClockTest, HoursCountUpAndTheTwentyFourthTickTurnsTheDay)
-{
+TEST_F(ClockTest, HoursCountUpAndTheTwentyFourthTickTurnsTheDay) {
     for (int hour = 1; hour <= 23; ++hour) {
         const Outcome out = game::Tick(game);
         ASSERT_EQ(out.TextOf(Caption::Hour), "Время: " + std::to_string(hour) + "-00");
@@ -44,9 +41,9 @@ TEST_F(ClockTest, HoursCountUpAndTheTwentyFourthTickTurnsTheDay)
     EXPECT_EQ(out.TextOf(Caption::Money), "Деньги: 1100");
     EXPECT_EQ(out.TextOf(Caption::StageCountdown), "До изменения осталось 4 дня");
     EXPECT_EQ(out.TextOf(Caption::StageName), "Злоупотребляющий");
-    EXPECT_EQ(out.gauges, (std::vector<GaugeDisplay>{{Gauge::Drunkenness, 32, "32/100"},
-                                                     {Gauge::Satiety, 70, "70/100"},
-                                                     {Gauge::Liver, 90, "90/100"}}));
+    EXPECT_EQ(out.gauges,
+              (std::vector<GaugeDisplay>{
+                  {Gauge::Drunkenness, 32, "32/100"}, {Gauge::Satiety, 70, "70/100"}, {Gauge::Liver, 90, "90/100"}}));
     EXPECT_EQ(s.Day, 1);
     EXPECT_EQ(s.Hour, 0);
     EXPECT_EQ(s.Money, 1100);
@@ -58,8 +55,7 @@ TEST_F(ClockTest, HoursCountUpAndTheTwentyFourthTickTurnsTheDay)
     EXPECT_TRUE(cues.empty());
 }
 
-TEST_F(ClockTest, WithNoActionTheFifthDayTurnKillsBySobriety)
-{
+TEST_F(ClockTest, WithNoActionTheFifthDayTurnKillsBySobriety) {
     TickTimes(4 * 24);
     EXPECT_EQ(game.Ended(), Ending::None);
     const Outcome out = ToDayTurn();
@@ -77,8 +73,7 @@ TEST_F(ClockTest, WithNoActionTheFifthDayTurnKillsBySobriety)
     EXPECT_THROW((void)game::Tick(game), game::RulesError);
 }
 
-TEST_F(ClockTest, DeathsAreCheckedInOrderAndOnlyTheFirstIsReported)
-{
+TEST_F(ClockTest, DeathsAreCheckedInOrderAndOnlyTheFirstIsReported) {
     struct Case {
         int drunkenness, satiety, liver;
         Ending expected;
@@ -101,8 +96,7 @@ TEST_F(ClockTest, DeathsAreCheckedInOrderAndOnlyTheFirstIsReported)
     }
 }
 
-TEST_F(ClockTest, ABrokenDeathCueLeavesTheGameRunningUntilTheCuePlays)
-{
+TEST_F(ClockTest, ABrokenDeathCueLeavesTheGameRunningUntilTheCuePlays) {
     s.Liver = 0;
     soundBroken = true;
     EXPECT_THROW((void)game::Tick(game), std::runtime_error);
@@ -111,8 +105,7 @@ TEST_F(ClockTest, ABrokenDeathCueLeavesTheGameRunningUntilTheCuePlays)
     EXPECT_EQ(game::Tick(game).ending, Ending::Liver);
 }
 
-TEST_F(ClockTest, DrunkennessOfFiftyCountsAndFortyNineResets)
-{
+TEST_F(ClockTest, DrunkennessOfFiftyCountsAndFortyNineResets) {
     s.Hour = 23;
     s.Drunkenness = 50;
     (void)game::Tick(game);
@@ -126,8 +119,7 @@ TEST_F(ClockTest, DrunkennessOfFiftyCountsAndFortyNineResets)
     EXPECT_EQ(out.TextOf(Caption::StageCountdown), "До изменения осталось 4 дня");
 }
 
-TEST_F(ClockTest, CountdownTextFollowsTheDaysCounted)
-{
+TEST_F(ClockTest, CountdownTextFollowsTheDaysCounted) {
     const char* expected[] = {"До изменения осталось 3 дня", "До изменения осталось 2 дня",
                               "До изменения осталося 1 день"};
     s.StageDays = 0;
@@ -137,8 +129,7 @@ TEST_F(ClockTest, CountdownTextFollowsTheDaysCounted)
     }
 }
 
-TEST_F(ClockTest, StageAdvancesOnTheThirdDayTurnAndDrainsAtOnce)
-{
+TEST_F(ClockTest, StageAdvancesOnTheThirdDayTurnAndDrainsAtOnce) {
     for (int day = 1; day <= 2; ++day) {
         s.Drunkenness = 100;
         (void)ToDayTurn();
@@ -155,8 +146,7 @@ TEST_F(ClockTest, StageAdvancesOnTheThirdDayTurnAndDrainsAtOnce)
     EXPECT_EQ(s.Drunkenness, 86);
 }
 
-TEST_F(ClockTest, LaterStagesDrainTheLiverToo)
-{
+TEST_F(ClockTest, LaterStagesDrainTheLiverToo) {
     s.Stage = 6;
     s.StageDays = 0;
     s.Drunkenness = 100;
@@ -169,8 +159,7 @@ TEST_F(ClockTest, LaterStagesDrainTheLiverToo)
     EXPECT_EQ(s.Liver, 90);
 }
 
-TEST_F(ClockTest, VictoryFromStageSixStopsTheDayTurnAndSkipsTheDeathCheck)
-{
+TEST_F(ClockTest, VictoryFromStageSixStopsTheDayTurnAndSkipsTheDeathCheck) {
     s.Stage = 6;
     s.StageDays = 3;
     s.Drunkenness = 60;
@@ -181,8 +170,7 @@ TEST_F(ClockTest, VictoryFromStageSixStopsTheDayTurnAndSkipsTheDeathCheck)
     EXPECT_EQ(out.ending, Ending::Victory);
     EXPECT_EQ(game.Ended(), Ending::Victory);
     ASSERT_EQ(out.messages.size(), 1u);
-    EXPECT_EQ(out.messages[0].text,
-              "Алкаш допился до белочки! Поздравляем со \"счастливым\" концом!");
+    EXPECT_EQ(out.messages[0].text, "Алкаш допился до белочки! Поздравляем со \"счастливым\" концом!");
     EXPECT_EQ(out.messages[0].kind, MessageKind::Information);
     EXPECT_TRUE(cues.empty());
     EXPECT_EQ(s.Stage, 7);
@@ -196,8 +184,7 @@ TEST_F(ClockTest, VictoryFromStageSixStopsTheDayTurnAndSkipsTheDeathCheck)
     EXPECT_THROW((void)game::Tick(game), game::RulesError);
 }
 
-TEST_F(ClockTest, DayTurnRenewsAllowancesAndFadesNotorietyToZero)
-{
+TEST_F(ClockTest, DayTurnRenewsAllowancesAndFadesNotorietyToZero) {
     s.Notoriety = 10;
     s.CanSearchBottles = 0;
     (void)ToDayTurn();
@@ -212,8 +199,7 @@ TEST_F(ClockTest, DayTurnRenewsAllowancesAndFadesNotorietyToZero)
     EXPECT_EQ(s.PetrovichDays, 1);
 }
 
-TEST_F(ClockTest, BrigadeRefreshEnablesTheNextRankAtItsThreshold)
-{
+TEST_F(ClockTest, BrigadeRefreshEnablesTheNextRankAtItsThreshold) {
     s.Bottles = 199;
     Outcome out = game::Tick(game);
     EXPECT_EQ(out.rankBoxes, (std::vector<game::RankBox>{{2, false}}));
@@ -238,8 +224,7 @@ TEST_F(ClockTest, BrigadeRefreshEnablesTheNextRankAtItsThreshold)
     EXPECT_EQ(s.Salary, 500);
 }
 
-TEST_F(ClockTest, SalaryFollowsAPromotionAtTheNextTickAndIsPaidAtThatRate)
-{
+TEST_F(ClockTest, SalaryFollowsAPromotionAtTheNextTickAndIsPaidAtThatRate) {
     s.Bottles = 200;
     s.Hour = 22;
     (void)game::Tick(game);
@@ -252,8 +237,7 @@ TEST_F(ClockTest, SalaryFollowsAPromotionAtTheNextTickAndIsPaidAtThatRate)
     EXPECT_EQ(s.Money, money + 200);
 }
 
-TEST_F(ClockTest, SpeedStaysWithinOneToFourAndSetsTheInterval)
-{
+TEST_F(ClockTest, SpeedStaysWithinOneToFourAndSetsTheInterval) {
     Outcome out = game::SpeedUp(game);
     EXPECT_EQ(s.Speed, 4);
     EXPECT_EQ(out.tickIntervalMs, 500);
@@ -272,8 +256,7 @@ TEST_F(ClockTest, SpeedStaysWithinOneToFourAndSetsTheInterval)
     EXPECT_EQ(out.TextOf(Caption::Speed), "Скорость: 1");
 }
 
-TEST_F(ClockTest, AGaugeBelowZeroIsShownUnclamped)
-{
+TEST_F(ClockTest, AGaugeBelowZeroIsShownUnclamped) {
     s.Satiety = 15;
     s.Drunkenness = 100;
     const Outcome out = ToDayTurn();
@@ -281,8 +264,7 @@ TEST_F(ClockTest, AGaugeBelowZeroIsShownUnclamped)
     EXPECT_EQ(out.ending, Ending::Hunger);
 }
 
-TEST_F(ClockTest, AStateOutsideTheTablesIsRefusedNotReadPast)
-{
+TEST_F(ClockTest, AStateOutsideTheTablesIsRefusedNotReadPast) {
     s.Rank = 0;
     EXPECT_THROW((void)game::Tick(game), game::RulesError);
     s.Rank = 1;

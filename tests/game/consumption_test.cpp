@@ -1,9 +1,9 @@
-#include "fixture.h"
-
 #include "game/consumption.h"
-#include "game/rules_error.h"
 
 #include <gtest/gtest.h>
+
+#include "fixture.h"
+#include "game/rules_error.h"
 
 using game::Caption;
 using game::Cue;
@@ -18,8 +18,7 @@ namespace {
 
 class ConsumptionTest : public gametest::GameTest {};
 
-TEST_F(ConsumptionTest, OpeningADialogPlaysTheStartCueFirst)
-{
+TEST_F(ConsumptionTest, OpeningADialogPlaysTheStartCueFirst) {
     EXPECT_EQ(game::OpenDrink(game).show, Dialog::Drink);
     EXPECT_EQ(game::OpenEat(game).show, Dialog::Eat);
     EXPECT_EQ(game::OpenHeal(game).show, Dialog::Heal);
@@ -28,19 +27,17 @@ TEST_F(ConsumptionTest, OpeningADialogPlaysTheStartCueFirst)
     EXPECT_THROW((void)game::OpenDrink(game), std::runtime_error);
 }
 
-TEST_F(ConsumptionTest, DrinkingNothingStillPlaysRedrawsAndCloses)
-{
+TEST_F(ConsumptionTest, DrinkingNothingStillPlaysRedrawsAndCloses) {
     const game::GameState before = s;
     const Outcome out = game::Drink(game, {});
     EXPECT_EQ(s, before);
     EXPECT_EQ(cues, std::vector<Cue>{Cue::Drink});
-    EXPECT_EQ(out.gauges, (std::vector<GaugeDisplay>{{Gauge::Drunkenness, 40, "40/100"},
-                                                     {Gauge::Liver, 90, "90/100"}}));
+    EXPECT_EQ(out.gauges,
+              (std::vector<GaugeDisplay>{{Gauge::Drunkenness, 40, "40/100"}, {Gauge::Liver, 90, "90/100"}}));
     EXPECT_EQ(out.close, Dialog::Drink);
 }
 
-TEST_F(ConsumptionTest, DrinkingCapsDrunkennessButTheLiverStillPays)
-{
+TEST_F(ConsumptionTest, DrinkingCapsDrunkennessButTheLiverStillPays) {
     s.Drunkenness = 95;
     s.Vodka = 1;
     (void)game::Drink(game, {.vodka = 1});
@@ -50,8 +47,7 @@ TEST_F(ConsumptionTest, DrinkingCapsDrunkennessButTheLiverStillPays)
     EXPECT_EQ(s.Vodka, 0);
 }
 
-TEST_F(ConsumptionTest, EveryDrinkHasItsOwnStrengthAndBecomesAnEmpty)
-{
+TEST_F(ConsumptionTest, EveryDrinkHasItsOwnStrengthAndBecomesAnEmpty) {
     s.Drunkenness = 0;
     s.Beer = 3;
     s.Wine = 2;
@@ -64,8 +60,7 @@ TEST_F(ConsumptionTest, EveryDrinkHasItsOwnStrengthAndBecomesAnEmpty)
     EXPECT_EQ(s.Beer + s.Wine + s.Vodka + s.Moonshine, 0);
 }
 
-TEST_F(ConsumptionTest, DrinkingCanTakeTheLiverBelowZero)
-{
+TEST_F(ConsumptionTest, DrinkingCanTakeTheLiverBelowZero) {
     s.Liver = 5;
     s.Moonshine = 2;
     const Outcome out = game::Drink(game, {.moonshine = 2});
@@ -73,8 +68,7 @@ TEST_F(ConsumptionTest, DrinkingCanTakeTheLiverBelowZero)
     EXPECT_EQ(out.gauges[1], (GaugeDisplay{Gauge::Liver, -7, "-7/100"}));
 }
 
-TEST_F(ConsumptionTest, EatingRaisesSatietyUpToTheCap)
-{
+TEST_F(ConsumptionTest, EatingRaisesSatietyUpToTheCap) {
     s.Satiety = 10;
     s.Bread = 2;
     s.Stew = 1;
@@ -89,8 +83,7 @@ TEST_F(ConsumptionTest, EatingRaisesSatietyUpToTheCap)
     EXPECT_EQ(cues, (std::vector<Cue>{Cue::Eat, Cue::Eat}));
 }
 
-TEST_F(ConsumptionTest, HealingRaisesTheLiverUpToTheCap)
-{
+TEST_F(ConsumptionTest, HealingRaisesTheLiverUpToTheCap) {
     s.Liver = 80;
     s.Injections = 1;
     (void)game::Heal(game, {.injections = 1});
@@ -103,8 +96,7 @@ TEST_F(ConsumptionTest, HealingRaisesTheLiverUpToTheCap)
     EXPECT_EQ(cues, (std::vector<Cue>{Cue::Heal, Cue::Heal}));
 }
 
-TEST_F(ConsumptionTest, PreparingShowsNaAndADisabledSliderForAnEmptyRow)
-{
+TEST_F(ConsumptionTest, PreparingShowsNaAndADisabledSliderForAnEmptyRow) {
     s.Beer = 3;
     s.Vodka = 12;
     s.Moonshine = 1;
@@ -121,8 +113,7 @@ TEST_F(ConsumptionTest, PreparingShowsNaAndADisabledSliderForAnEmptyRow)
     EXPECT_EQ(out.TextOf(Caption::DrinkMoonshineAmount), "0");
 }
 
-TEST_F(ConsumptionTest, PreparingCoversOnlyTheRowsOfThatDialog)
-{
+TEST_F(ConsumptionTest, PreparingCoversOnlyTheRowsOfThatDialog) {
     s.Injections = 2;
     const Outcome out = game::PrepareConsumptionDialog(game, Dialog::Heal);
     ASSERT_EQ(out.sliders.size(), 2u);
@@ -132,17 +123,14 @@ TEST_F(ConsumptionTest, PreparingCoversOnlyTheRowsOfThatDialog)
     EXPECT_THROW((void)game::PrepareConsumptionDialog(game, Dialog::Training), game::RulesError);
 }
 
-TEST_F(ConsumptionTest, AmountLabelFollowsTheSliderOnlyWhenTheRowHasStock)
-{
+TEST_F(ConsumptionTest, AmountLabelFollowsTheSliderOnlyWhenTheRowHasStock) {
     s.Stew = 4;
-    EXPECT_EQ(game::ConsumptionAmount(game, Slider::EatStew, 3),
-              (game::CaptionText{Caption::EatStewAmount, "3"}));
+    EXPECT_EQ(game::ConsumptionAmount(game, Slider::EatStew, 3), (game::CaptionText{Caption::EatStewAmount, "3"}));
     EXPECT_FALSE(game::ConsumptionAmount(game, Slider::EatBread, 0));
     EXPECT_THROW((void)game::ConsumptionAmount(game, Slider::ReturnBottles, 1), game::RulesError);
 }
 
-TEST_F(ConsumptionTest, AnAmountBeyondTheStockIsRefusedBeforeAnythingHappens)
-{
+TEST_F(ConsumptionTest, AnAmountBeyondTheStockIsRefusedBeforeAnythingHappens) {
     s.Beer = 2;
     s.Wine = 1;
     const game::GameState before = s;
@@ -153,8 +141,7 @@ TEST_F(ConsumptionTest, AnAmountBeyondTheStockIsRefusedBeforeAnythingHappens)
     EXPECT_TRUE(cues.empty());
 }
 
-TEST_F(ConsumptionTest, ABrokenCueLeavesTheStateAsItWas)
-{
+TEST_F(ConsumptionTest, ABrokenCueLeavesTheStateAsItWas) {
     s.Vodka = 3;
     soundBroken = true;
     const game::GameState before = s;

@@ -1,15 +1,15 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <random>
+
 #include "game/career.h"
 #include "game/clock.h"
 #include "game/consumption.h"
 #include "game/shop.h"
 #include "game/street.h"
 #include "game/tables.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <map>
-#include <random>
 
 namespace {
 
@@ -22,22 +22,18 @@ using game::GameState;
 class SoakPlayer {
 public:
     SoakPlayer(uint32_t seed, bool careful)
-        : pick_(seed), game_([this] { return Raw(); }, nullptr), careful_(careful)
-    {
-    }
+        : pick_(seed), game_([this] { return Raw(); }, nullptr), careful_(careful) {}
 
     // Starts from the fifth stage with savings, as a player who got that far would: a
     // careful player then lives to see the last stage through.
-    void StartLate()
-    {
+    void StartLate() {
         game_.State.Stage = 5;
         game_.State.StageDays = 0;
         game_.State.Money = 8000;
     }
 
     // Plays until the game ends or the step budget runs out.
-    void Play(int maxSteps)
-    {
+    void Play(int maxSteps) {
         for (int step = 0; step < maxSteps && game_.Ended() == Ending::None; ++step) {
             if (careful_)
                 LookAfterHimself();
@@ -45,11 +41,9 @@ public:
                 TickAndCheck();
             else
                 Act();
-            ASSERT_TRUE(game_.Ended() == Ending::None || lastStepTicked_)
-                << "only the clock ends a game";
+            ASSERT_TRUE(game_.Ended() == Ending::None || lastStepTicked_) << "only the clock ends a game";
             CheckInvariants();
-            if (testing::Test::HasFatalFailure())
-                return;
+            if (testing::Test::HasFatalFailure()) return;
         }
     }
 
@@ -60,12 +54,10 @@ private:
     int32_t Upto(int32_t max) { return max <= 0 ? 0 : static_cast<int32_t>(Raw() % (max + 1)); }
     bool Chance(uint32_t in, uint32_t of) { return Raw() % of < in; }
 
-    void TickAndCheck()
-    {
+    void TickAndCheck() {
         lastStepTicked_ = true;
         const game::Outcome out = game::Tick(game_);
-        for (const game::RankBox& box : out.rankBoxes)
-            nextRankOpen_ = box.enabled;
+        for (const game::RankBox& box : out.rankBoxes) nextRankOpen_ = box.enabled;
         const GameState& s = game_.State;
         Ending expected = Ending::None;
         if (s.Stage == 7)
@@ -80,63 +72,65 @@ private:
         ASSERT_EQ(game_.Ended(), expected);
     }
 
-    void Act()
-    {
+    void Act() {
         lastStepTicked_ = false;
         GameState& s = game_.State;
         switch (Raw() % 12) {
-        case 0: Buy(); break;
-        case 1:
-        case 2: {
-            if (s.Drunkenness > 70 && Chance(2, 3))
+            case 0:
+                Buy();
                 break;
-            (void)game::PrepareConsumptionDialog(game_, game::Dialog::Drink);
-            (void)game::Drink(game_, {Upto(s.Beer), Upto(s.Wine), Upto(s.Vodka), Upto(s.Moonshine)});
-            break;
-        }
-        case 3: (void)game::Eat(game_, {Upto(s.Bread), Upto(s.Stew), Upto(s.Herring)}); break;
-        case 4: (void)game::Heal(game_, {Upto(s.Vitamins), Upto(s.Injections)}); break;
-        case 5:
-            if (game::OpenSearch(game_).show == game::Dialog::BottleSearch)
-                (void)game::SearchBottles(game_, Chance(9, 10));
-            break;
-        case 6: {
-            const auto place = static_cast<game::BegPlace>(Raw() % 3);
-            const auto phrase = static_cast<game::BegPhrase>(Raw() % 3);
-            while (game::Beg(game_, place, phrase).close == game::Dialog::None && Chance(1, 2)) {
+            case 1:
+            case 2: {
+                if (s.Drunkenness > 70 && Chance(2, 3)) break;
+                (void)game::PrepareConsumptionDialog(game_, game::Dialog::Drink);
+                (void)game::Drink(game_, {Upto(s.Beer), Upto(s.Wine), Upto(s.Vodka), Upto(s.Moonshine)});
+                break;
             }
-            break;
-        }
-        case 7:
-            if (game::OpenReturn(game_).show == game::Dialog::BottleReturn)
-                (void)game::ReturnBottles(game_, 1 + Upto(s.Bottles / 4));
-            break;
-        case 8:
-            if (nextRankOpen_ && s.Rank < game::kTopRank) {
-                (void)game::Promote(game_, s.Rank + 1);
-                nextRankOpen_ = false;
+            case 3:
+                (void)game::Eat(game_, {Upto(s.Bread), Upto(s.Stew), Upto(s.Herring)});
+                break;
+            case 4:
+                (void)game::Heal(game_, {Upto(s.Vitamins), Upto(s.Injections)});
+                break;
+            case 5:
+                if (game::OpenSearch(game_).show == game::Dialog::BottleSearch)
+                    (void)game::SearchBottles(game_, Chance(9, 10));
+                break;
+            case 6: {
+                const auto place = static_cast<game::BegPlace>(Raw() % 3);
+                const auto phrase = static_cast<game::BegPhrase>(Raw() % 3);
+                while (game::Beg(game_, place, phrase).close == game::Dialog::None && Chance(1, 2)) {
+                }
+                break;
             }
-            break;
-        case 9:
-            if (game::OpenTraining(game_).show == game::Dialog::Training)
-                (void)game::TrainSkill(game_);
-            break;
-        case 10:
-            (void)game::AskPetrovich(game_);
-            if (s.Roses > 0)
-                (void)game::Seduce(game_, 1 + Upto(s.Roses - 1));
-            break;
-        case 11: (void)(Chance(1, 2) ? game::SpeedUp(game_) : game::SpeedDown(game_)); break;
+            case 7:
+                if (game::OpenReturn(game_).show == game::Dialog::BottleReturn)
+                    (void)game::ReturnBottles(game_, 1 + Upto(s.Bottles / 4));
+                break;
+            case 8:
+                if (nextRankOpen_ && s.Rank < game::kTopRank) {
+                    (void)game::Promote(game_, s.Rank + 1);
+                    nextRankOpen_ = false;
+                }
+                break;
+            case 9:
+                if (game::OpenTraining(game_).show == game::Dialog::Training) (void)game::TrainSkill(game_);
+                break;
+            case 10:
+                (void)game::AskPetrovich(game_);
+                if (s.Roses > 0) (void)game::Seduce(game_, 1 + Upto(s.Roses - 1));
+                break;
+            case 11:
+                (void)(Chance(1, 2) ? game::SpeedUp(game_) : game::SpeedDown(game_));
+                break;
         }
     }
 
     // Buys up to quantity of a good, as many as the money allows.
-    void BuyUpTo(game::Good good, int32_t quantity)
-    {
+    void BuyUpTo(game::Good good, int32_t quantity) {
         const game::GoodInfo& info = game::GoodOf(good);
         quantity = std::min(quantity, game_.State.Money / info.price);
-        if (quantity < 1)
-            return;
+        if (quantity < 1) return;
         (void)game::SelectGood(game_, good);
         (void)game::ChangeQuantity(game_, info.counter, std::min(quantity, 10));
         (void)game::BuySelected(game_, info.counter);
@@ -144,36 +138,30 @@ private:
 
     // Keeps each gauge just above what the next day turn takes and the drunkenness at the
     // level that counts toward the next stage, earning what the street allows.
-    void LookAfterHimself()
-    {
+    void LookAfterHimself() {
         GameState& s = game_.State;
         if (s.CanSearchBottles == 1 && game::OpenSearch(game_).show == game::Dialog::BottleSearch)
             (void)game::SearchBottles(game_, true);
         if (s.Notoriety < 20 && s.Liver > 40)
             (void)game::Beg(game_, game::BegPlace::Underpass, game::BegPhrase::NoBooze);
-        if (s.PetrovichDays >= 2)
-            (void)game::AskPetrovich(game_);
+        if (s.PetrovichDays >= 2) (void)game::AskPetrovich(game_);
         if (nextRankOpen_ && s.Rank < game::kTopRank) {
             (void)game::Promote(game_, s.Rank + 1);
             nextRankOpen_ = false;
         }
         if (s.Drunkenness < 52) {
             const int32_t need = (52 - s.Drunkenness) / 11 + 1;
-            if (s.Moonshine < need)
-                BuyUpTo(game::Good::Moonshine, need - s.Moonshine);
+            if (s.Moonshine < need) BuyUpTo(game::Good::Moonshine, need - s.Moonshine);
             (void)game::Drink(game_, {.moonshine = std::min(need, s.Moonshine)});
         }
         if (s.Satiety < 25) {
             const int32_t need = (25 - s.Satiety) / 2 + 1;
-            if (s.Bread < need)
-                BuyUpTo(game::Good::Bread, need - s.Bread);
+            if (s.Bread < need) BuyUpTo(game::Good::Bread, need - s.Bread);
             (void)game::Eat(game_, {.bread = std::min(need, s.Bread)});
         }
         if (s.Liver < 35) {
-            if (s.Injections == 0)
-                BuyUpTo(game::Good::Injections, 1);
-            if (s.Injections == 0)
-                BuyUpTo(game::Good::Vitamins, 3);
+            if (s.Injections == 0) BuyUpTo(game::Good::Injections, 1);
+            if (s.Injections == 0) BuyUpTo(game::Good::Vitamins, 3);
             (void)game::Heal(game_, {.vitamins = s.Vitamins, .injections = std::min(1, s.Injections)});
         }
         if (s.SenseiLevel < 4 && s.Money >= game::TrainingCost(s.SenseiLevel) + 500 &&
@@ -182,8 +170,7 @@ private:
         TickAndCheck();
     }
 
-    void Buy()
-    {
+    void Buy() {
         const auto goods = game::GoodsCatalogue();
         // Drinks, food and medicine are what keep a game going; favour them.
         const game::GoodInfo& good = goods[Chance(1, 2) ? Raw() % 3 : Raw() % goods.size()];
@@ -192,11 +179,9 @@ private:
         (void)game::BuySelected(game_, good.counter);
     }
 
-    void CheckInvariants() const
-    {
+    void CheckInvariants() const {
         const GameState& s = game_.State;
-        for (const game::GoodInfo& good : game::GoodsCatalogue())
-            ASSERT_GE(s.*good.stock, 0) << good.caption;
+        for (const game::GoodInfo& good : game::GoodsCatalogue()) ASSERT_GE(s.*good.stock, 0) << good.caption;
         ASSERT_GE(s.Money, 0);
         ASSERT_GE(s.Bottles, 0);
         ASSERT_GE(s.Notoriety, 0);
@@ -222,13 +207,11 @@ private:
     bool lastStepTicked_ = false;
 };
 
-TEST(SoakTest, RandomGamesKeepEveryFieldInRangeAndEndExactlyWhenTheRulesSay)
-{
+TEST(SoakTest, RandomGamesKeepEveryFieldInRangeAndEndExactlyWhenTheRulesSay) {
     std::map<Ending, int> endings;
     for (uint32_t seed = 1; seed <= 300; ++seed) {
         SoakPlayer player(seed, seed % 2 == 0);
-        if (seed % 4 == 0)
-            player.StartLate();
+        if (seed % 4 == 0) player.StartLate();
         player.Play(20000);
         endings[player.Ended()] += 1;
         if (testing::Test::HasFatalFailure()) {

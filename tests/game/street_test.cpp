@@ -1,9 +1,9 @@
-#include "fixture.h"
-
-#include "game/rules_error.h"
 #include "game/street.h"
 
 #include <gtest/gtest.h>
+
+#include "fixture.h"
+#include "game/rules_error.h"
 
 using game::BegPhrase;
 using game::BegPlace;
@@ -17,8 +17,7 @@ namespace {
 
 class SearchTest : public gametest::GameTest {};
 
-TEST_F(SearchTest, TheAllowanceIsSpentWhenTheDialogOpens)
-{
+TEST_F(SearchTest, TheAllowanceIsSpentWhenTheDialogOpens) {
     EXPECT_EQ(game::OpenSearch(game).show, Dialog::BottleSearch);
     EXPECT_EQ(s.CanSearchBottles, 0);
     const Outcome again = game::OpenSearch(game);
@@ -29,8 +28,7 @@ TEST_F(SearchTest, TheAllowanceIsSpentWhenTheDialogOpens)
     EXPECT_EQ(cues, (std::vector<Cue>{Cue::Start, Cue::Start}));
 }
 
-TEST_F(SearchTest, NoPlaceChosenKeepsTheDialogOpenWithoutADraw)
-{
+TEST_F(SearchTest, NoPlaceChosenKeepsTheDialogOpenWithoutADraw) {
     const Outcome out = game::SearchBottles(game, false);
     ASSERT_EQ(out.messages.size(), 1u);
     EXPECT_EQ(out.messages[0].kind, MessageKind::Information);
@@ -39,8 +37,7 @@ TEST_F(SearchTest, NoPlaceChosenKeepsTheDialogOpenWithoutADraw)
     EXPECT_EQ(reseeds, 0);
 }
 
-TEST_F(SearchTest, YieldGrowsWithTheSenseiLevel)
-{
+TEST_F(SearchTest, YieldGrowsWithTheSenseiLevel) {
     struct Case {
         int level;
         uint32_t draw, values;
@@ -64,8 +61,7 @@ TEST_F(SearchTest, YieldGrowsWithTheSenseiLevel)
     }
 }
 
-TEST_F(SearchTest, EachSearchReseedsOnceFromTheClock)
-{
+TEST_F(SearchTest, EachSearchReseedsOnceFromTheClock) {
     seeds = {111u, 222u};
     (void)game::SearchBottles(game, true);
     EXPECT_EQ(reseeds, 1);
@@ -75,8 +71,7 @@ TEST_F(SearchTest, EachSearchReseedsOnceFromTheClock)
 class BegTest : public gametest::GameTest {
 protected:
     // Tries every luck draw 0..100 from the same state and counts the successes.
-    int SuccessesOverAllDraws(BegPlace place, BegPhrase phrase, int notoriety)
-    {
+    int SuccessesOverAllDraws(BegPlace place, BegPhrase phrase, int notoriety) {
         int successes = 0;
         for (uint32_t r = 0; r <= 100; ++r) {
             s = game::GameState{};
@@ -91,10 +86,9 @@ protected:
     }
 };
 
-TEST_F(BegTest, APlaceAndAPhraseAreBothNeeded)
-{
-    for (const Outcome& out : {game::Beg(game, std::nullopt, BegPhrase::NoBooze),
-                               game::Beg(game, BegPlace::Street, std::nullopt)}) {
+TEST_F(BegTest, APlaceAndAPhraseAreBothNeeded) {
+    for (const Outcome& out :
+         {game::Beg(game, std::nullopt, BegPhrase::NoBooze), game::Beg(game, BegPlace::Street, std::nullopt)}) {
         ASSERT_EQ(out.messages.size(), 1u);
         EXPECT_EQ(out.messages[0].kind, MessageKind::Warning);
         EXPECT_EQ(out.messages[0].text, "И над кем ты решил подшутить?");
@@ -103,14 +97,12 @@ TEST_F(BegTest, APlaceAndAPhraseAreBothNeeded)
     EXPECT_EQ(reseeds, 0);
 }
 
-TEST_F(BegTest, OpeningPlaysTheStartCueAndShowsTheDialog)
-{
+TEST_F(BegTest, OpeningPlaysTheStartCueAndShowsTheDialog) {
     EXPECT_EQ(game::OpenBegging(game).show, Dialog::Begging);
     EXPECT_EQ(cues, std::vector<Cue>{Cue::Start});
 }
 
-TEST_F(BegTest, SuccessChanceFollowsRiskAndNotoriety)
-{
+TEST_F(BegTest, SuccessChanceFollowsRiskAndNotoriety) {
     EXPECT_EQ(SuccessesOverAllDraws(BegPlace::Supermarket, BegPhrase::RuinedBusinessman, 0), 58);
     EXPECT_EQ(SuccessesOverAllDraws(BegPlace::Supermarket, BegPhrase::RuinedBusinessman, 45), 13);
     EXPECT_EQ(SuccessesOverAllDraws(BegPlace::Street, BegPhrase::NoBooze, 0), 90);
@@ -118,8 +110,7 @@ TEST_F(BegTest, SuccessChanceFollowsRiskAndNotoriety)
     EXPECT_EQ(SuccessesOverAllDraws(BegPlace::Street, BegPhrase::NoBooze, 90), 0);
 }
 
-TEST_F(BegTest, SuccessPaysFortyUpToThePayoutAndKeepsTheDialogOpen)
-{
+TEST_F(BegTest, SuccessPaysFortyUpToThePayoutAndKeepsTheDialogOpen) {
     seeds = {gametest::SeedForDraw(100, 101), gametest::SeedForDraw(164, 165)};
     Outcome out = game::Beg(game, BegPlace::Supermarket, BegPhrase::RuinedBusinessman);
     EXPECT_EQ(reseeds, 2) << "the payout is drawn after a fresh seed";
@@ -137,8 +128,7 @@ TEST_F(BegTest, SuccessPaysFortyUpToThePayoutAndKeepsTheDialogOpen)
     EXPECT_EQ(s.Notoriety, 30);
 }
 
-TEST_F(BegTest, FailureHurtsTheLiverByPlaceAndClosesTheDialog)
-{
+TEST_F(BegTest, FailureHurtsTheLiverByPlaceAndClosesTheDialog) {
     PinDraw(0, 101);
     s.Notoriety = 20;
     Outcome out = game::Beg(game, BegPlace::Supermarket, BegPhrase::NoBooze);
@@ -156,8 +146,7 @@ TEST_F(BegTest, FailureHurtsTheLiverByPlaceAndClosesTheDialog)
     EXPECT_EQ(s.Liver, 65);
 }
 
-TEST_F(BegTest, TheLiverMayGoBelowZero)
-{
+TEST_F(BegTest, TheLiverMayGoBelowZero) {
     PinDraw(0, 101);
     s.Liver = 5;
     (void)game::Beg(game, BegPlace::Supermarket, BegPhrase::NoCondoms);
@@ -166,8 +155,7 @@ TEST_F(BegTest, TheLiverMayGoBelowZero)
 
 class ReturnTest : public gametest::GameTest {};
 
-TEST_F(ReturnTest, NothingToReturnWarnsAndOpensNothing)
-{
+TEST_F(ReturnTest, NothingToReturnWarnsAndOpensNothing) {
     const Outcome out = game::OpenReturn(game);
     EXPECT_EQ(cues, std::vector<Cue>{Cue::Start});
     EXPECT_EQ(out.show, Dialog::None);
@@ -178,8 +166,7 @@ TEST_F(ReturnTest, NothingToReturnWarnsAndOpensNothing)
     EXPECT_EQ(game::OpenReturn(game).show, Dialog::BottleReturn);
 }
 
-TEST_F(ReturnTest, PreparingLimitsTheSliderToTheBottlesHeld)
-{
+TEST_F(ReturnTest, PreparingLimitsTheSliderToTheBottlesHeld) {
     s.Bottles = 40;
     Outcome out = game::PrepareReturn(game, 70);
     EXPECT_EQ(out.sliders,
@@ -189,8 +176,7 @@ TEST_F(ReturnTest, PreparingLimitsTheSliderToTheBottlesHeld)
     EXPECT_EQ(out.TextOf(Caption::ReturnAmount), "12");
 }
 
-TEST_F(ReturnTest, ReturningSomeKeepsTheDialogOpenWithTheSliderBackAtOne)
-{
+TEST_F(ReturnTest, ReturningSomeKeepsTheDialogOpenWithTheSliderBackAtOne) {
     s.Bottles = 100;
     s.Money = 5;
     const Outcome out = game::ReturnBottles(game, 30);
@@ -203,8 +189,7 @@ TEST_F(ReturnTest, ReturningSomeKeepsTheDialogOpenWithTheSliderBackAtOne)
     EXPECT_EQ(out.TextOf(Caption::ReturnAmount), "1");
 }
 
-TEST_F(ReturnTest, ReturningAllClosesTheDialog)
-{
+TEST_F(ReturnTest, ReturningAllClosesTheDialog) {
     s.Bottles = 30;
     const Outcome out = game::ReturnBottles(game, 30);
     EXPECT_EQ(s.Bottles, 0);
@@ -213,8 +198,7 @@ TEST_F(ReturnTest, ReturningAllClosesTheDialog)
     EXPECT_TRUE(out.sliders.empty());
 }
 
-TEST_F(ReturnTest, MoreThanHeldOrNoneIsRefused)
-{
+TEST_F(ReturnTest, MoreThanHeldOrNoneIsRefused) {
     s.Bottles = 3;
     EXPECT_THROW((void)game::ReturnBottles(game, 4), game::RulesError);
     EXPECT_THROW((void)game::ReturnBottles(game, 0), game::RulesError);

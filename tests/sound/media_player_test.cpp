@@ -1,9 +1,10 @@
+#include "sound/media_player.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "platform/headless/headless_audio.h"
-#include "sound/media_player.h"
 #include "wav_fixture.h"
 
 namespace {

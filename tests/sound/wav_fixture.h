@@ -1,12 +1,12 @@
 #pragma once
 
+#include <unistd.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 namespace soundtest {
 
@@ -57,8 +57,8 @@ public:
     // Writes bytes to the named file in this folder and returns its path.
     std::string Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
         const auto file = path_ / name;
-        std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(file, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         return file.string();
     }
     [[nodiscard]] const std::filesystem::path& path() const { return path_; }

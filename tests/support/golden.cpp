@@ -14,8 +14,8 @@ namespace {
 bool IsPlainName(const std::string& name) {
     if (name.empty() || name.front() == '.') return false;
     for (const char c : name) {
-        const bool allowed = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                             c == '_' || c == '-' || c == '.';
+        const bool allowed = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+                             c == '-' || c == '.';
         if (!allowed) return false;
     }
     return true;
@@ -45,8 +45,8 @@ std::string SaveFailure(const gfx::Bitmap& image, const std::string& name) {
 
 ::testing::AssertionResult MatchesGolden(const gfx::Bitmap& image, const std::string& name) {
     if (!IsPlainName(name)) {
-        return ::testing::AssertionFailure() << "golden name '" << name
-                                             << "' must use only letters, digits, '_', '-' and '.'";
+        return ::testing::AssertionFailure()
+               << "golden name '" << name << "' must use only letters, digits, '_', '-' and '.'";
     }
     const std::string goldenPath = std::string(BURDOMIR_GOLDEN_DIR) + "/" + name + ".png";
     try {
@@ -55,8 +55,8 @@ std::string SaveFailure(const gfx::Bitmap& image, const std::string& name) {
             return ::testing::AssertionSuccess() << "wrote " << goldenPath;
         }
         if (!std::filesystem::exists(goldenPath)) {
-            return ::testing::AssertionFailure() << "no golden image " << goldenPath
-                                                 << "; run with UPDATE_GOLDEN=1 and look at the result";
+            return ::testing::AssertionFailure()
+                   << "no golden image " << goldenPath << "; run with UPDATE_GOLDEN=1 and look at the result";
         }
         const gfx::Bitmap golden = gfx::LoadPngFile(goldenPath);
         if (golden.size() != image.size()) {

@@ -9,8 +9,8 @@
 #include "contact_sheet.h"
 #include "gfx/png.h"
 #include "skin/package/compressed_stored_skin.h"
-#include "skin/skin_data.h"
 #include "skin/package/skn_file.h"
+#include "skin/skin_data.h"
 #include "skin_check.h"
 #include "skin_inspect.h"
 

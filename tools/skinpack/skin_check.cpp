@@ -18,11 +18,13 @@ struct Required {
 // The frame objects and controls the game's windows look up by name.
 constexpr Required kRequiredObjects[] = {
     {"caption", "caption"}, {"closebutton", "stdbutton"}, {"minimizebutton", "stdbutton"}, {"menuitem", "menuitem"}};
-constexpr Required kRequiredControls[] = {
-    {"button", "button"},     {"checkbox", "checkradio"}, {"radiobox", "checkradio"}, {"htrackbar", "trackbar"},
-    {"trackbar", "trackbar"}, {"groupbox", "panel"},      {"panel", "panel"},         {"label", "label"},
-    {"stdlabel", "stdlabel"}, {"tab", "tab"},             {"edit", "edit"},           {"vupdown", "updown"},
-    {"hupdown", "updown"},    {"resizebutton", "button"}};
+constexpr Required kRequiredControls[] = {{"button", "button"},       {"checkbox", "checkradio"},
+                                          {"radiobox", "checkradio"}, {"htrackbar", "trackbar"},
+                                          {"trackbar", "trackbar"},   {"groupbox", "panel"},
+                                          {"panel", "panel"},         {"label", "label"},
+                                          {"stdlabel", "stdlabel"},   {"tab", "tab"},
+                                          {"edit", "edit"},           {"vupdown", "updown"},
+                                          {"hupdown", "updown"},      {"resizebutton", "button"}};
 
 std::string SizeText(const gfx::Bitmap& b) { return std::to_string(b.width()) + " x " + std::to_string(b.height()); }
 
@@ -89,8 +91,7 @@ private:
         }
         if (!data_.Mask().empty()) {
             if (data_.Mask().size() != picture.size()) {
-                Problem("mask (" + SizeText(data_.Mask()) + ") and picture (" + SizeText(picture) +
-                        ") differ in size");
+                Problem("mask (" + SizeText(data_.Mask()) + ") and picture (" + SizeText(picture) + ") differ in size");
             }
             Inside("[FORMINFO] maskrectarea", f.MaskRectArea, data_.Mask(), "mask");
         }

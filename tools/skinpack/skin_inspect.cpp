@@ -5,8 +5,8 @@
 
 #include "record_keys.h"
 #include "skin/definition/ini_file.h"
-#include "skin/skin_data.h"
 #include "skin/package/skin_package.h"
+#include "skin/skin_data.h"
 
 namespace skinpack {
 

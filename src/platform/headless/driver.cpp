@@ -134,4 +134,3 @@ void Driver::Advance(std::int64_t ms) {
 gfx::Bitmap Driver::Pixels(Form& form) { return form.Backbuffer(); }
 
 }  // namespace platform::headless
-

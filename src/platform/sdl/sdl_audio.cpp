@@ -7,10 +7,14 @@ namespace {
 
 SDL_AudioFormat ToSdl(SampleFormat format) {
     switch (format) {
-        case SampleFormat::Unsigned8: return AUDIO_U8;
-        case SampleFormat::Signed16: return AUDIO_S16LSB;
-        case SampleFormat::Signed32: return AUDIO_S32LSB;
-        case SampleFormat::Float32: return AUDIO_F32LSB;
+        case SampleFormat::Unsigned8:
+            return AUDIO_U8;
+        case SampleFormat::Signed16:
+            return AUDIO_S16LSB;
+        case SampleFormat::Signed32:
+            return AUDIO_S32LSB;
+        case SampleFormat::Float32:
+            return AUDIO_F32LSB;
     }
     return AUDIO_S16LSB;
 }

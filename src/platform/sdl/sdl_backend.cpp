@@ -26,15 +26,24 @@ MouseButton ButtonFromSdl(std::uint8_t b) {
 
 SDL_SystemCursor SystemCursorFor(Cursor c) {
     switch (c) {
-    case Cursor::HandPoint: return SDL_SYSTEM_CURSOR_HAND;
-    case Cursor::IBeam: return SDL_SYSTEM_CURSOR_IBEAM;
-    case Cursor::Wait: return SDL_SYSTEM_CURSOR_WAIT;
-    case Cursor::SizeAll: return SDL_SYSTEM_CURSOR_SIZEALL;
-    case Cursor::SizeWE: return SDL_SYSTEM_CURSOR_SIZEWE;
-    case Cursor::SizeNS: return SDL_SYSTEM_CURSOR_SIZENS;
-    case Cursor::SizeNWSE: return SDL_SYSTEM_CURSOR_SIZENWSE;
-    case Cursor::SizeNESW: return SDL_SYSTEM_CURSOR_SIZENESW;
-    default: return SDL_SYSTEM_CURSOR_ARROW;
+        case Cursor::HandPoint:
+            return SDL_SYSTEM_CURSOR_HAND;
+        case Cursor::IBeam:
+            return SDL_SYSTEM_CURSOR_IBEAM;
+        case Cursor::Wait:
+            return SDL_SYSTEM_CURSOR_WAIT;
+        case Cursor::SizeAll:
+            return SDL_SYSTEM_CURSOR_SIZEALL;
+        case Cursor::SizeWE:
+            return SDL_SYSTEM_CURSOR_SIZEWE;
+        case Cursor::SizeNS:
+            return SDL_SYSTEM_CURSOR_SIZENS;
+        case Cursor::SizeNWSE:
+            return SDL_SYSTEM_CURSOR_SIZENWSE;
+        case Cursor::SizeNESW:
+            return SDL_SYSTEM_CURSOR_SIZENESW;
+        default:
+            return SDL_SYSTEM_CURSOR_ARROW;
     }
 }
 
@@ -133,8 +142,8 @@ SDL_Window* SdlBackend::Realise(Form& form, Native& native) {
     Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
     if (form.PopupStyle) flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SKIP_TASKBAR;
     const gfx::Rect b = native.bounds;
-    native.window = SDL_CreateWindow(native.caption.c_str(), b.left, b.top, std::max(1, b.width()),
-                                     std::max(1, b.height()), flags);
+    native.window =
+        SDL_CreateWindow(native.caption.c_str(), b.left, b.top, std::max(1, b.width()), std::max(1, b.height()), flags);
     if (!native.window) throw std::runtime_error(std::string("Cannot create a window: ") + SDL_GetError());
     native.id = SDL_GetWindowID(native.window);
     return native.window;
@@ -218,9 +227,9 @@ void SdlBackend::Present(Form& form, const gfx::Bitmap& backbuffer, const gfx::R
     if (!native || !native->window || backbuffer.empty()) return;
     SDL_Surface* target = SDL_GetWindowSurface(native->window);
     if (!target) return;
-    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(
-        const_cast<gfx::Pixel*>(backbuffer.data()), backbuffer.width(), backbuffer.height(), 32,
-        backbuffer.width() * 4, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* source =
+        SDL_CreateRGBSurfaceWithFormatFrom(const_cast<gfx::Pixel*>(backbuffer.data()), backbuffer.width(),
+                                           backbuffer.height(), 32, backbuffer.width() * 4, SDL_PIXELFORMAT_ARGB8888);
     if (!source) return;
     SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
     const gfx::Rect r = dirty.intersected(backbuffer.rect()).intersected({0, 0, target->w, target->h});
@@ -250,83 +259,94 @@ Audio* SdlBackend::GetAudio() { return audio_.get(); }
 
 void SdlBackend::Dispatch(Application& app, const SDL_Event& e) {
     switch (e.type) {
-    case SDL_QUIT: app.Terminate(); return;
-    case SDL_MOUSEMOTION:
-        if (Form* form = FormOf(e.motion.windowID))
-            app.DeliverMouseMove(*form, {e.motion.x, e.motion.y}, GlobalPointer(), CurrentShift());
-        return;
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP:
-        if (Form* form = FormOf(e.button.windowID)) {
-            unsigned shift = CurrentShift();
-            const MouseButton button = ButtonFromSdl(e.button.button);
-            if (e.type == SDL_MOUSEBUTTONDOWN) {
-                if (e.button.clicks >= 2 && e.button.clicks % 2 == 0) shift |= ssDouble;
-                app.DeliverMouseDown(*form, {e.button.x, e.button.y}, GlobalPointer(), button, shift);
-            } else {
-                app.DeliverMouseUp(*form, {e.button.x, e.button.y}, GlobalPointer(), button, shift);
+        case SDL_QUIT:
+            app.Terminate();
+            return;
+        case SDL_MOUSEMOTION:
+            if (Form* form = FormOf(e.motion.windowID))
+                app.DeliverMouseMove(*form, {e.motion.x, e.motion.y}, GlobalPointer(), CurrentShift());
+            return;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            if (Form* form = FormOf(e.button.windowID)) {
+                unsigned shift = CurrentShift();
+                const MouseButton button = ButtonFromSdl(e.button.button);
+                if (e.type == SDL_MOUSEBUTTONDOWN) {
+                    if (e.button.clicks >= 2 && e.button.clicks % 2 == 0) shift |= ssDouble;
+                    app.DeliverMouseDown(*form, {e.button.x, e.button.y}, GlobalPointer(), button, shift);
+                } else {
+                    app.DeliverMouseUp(*form, {e.button.x, e.button.y}, GlobalPointer(), button, shift);
+                }
             }
-        }
-        return;
-    case SDL_MOUSEWHEEL:
-        if (Form* form = FormOf(e.wheel.windowID)) {
-            int x = 0, y = 0;
-            SDL_GetMouseState(&x, &y);
-            app.DeliverMouseWheel(*form, {x, y}, e.wheel.y * 120, CurrentShift());
-        }
-        return;
-    case SDL_KEYDOWN:
-    case SDL_KEYUP:
-        // Keys go to the window active among ours, whatever the window manager thinks.
-        if (Form* form = app.ActiveForm()) {
-            const Key key = KeyFromSdl(e.key.keysym.sym);
-            if (key == Key::None) return;
-            const unsigned shift = ShiftFromSdlMods(e.key.keysym.mod);
-            if (e.type == SDL_KEYDOWN)
-                app.DeliverKeyDown(*form, key, shift);
-            else
-                app.DeliverKeyUp(*form, key, shift);
-        }
-        return;
-    case SDL_TEXTINPUT:
-        if (Form* form = app.ActiveForm()) app.DeliverText(*form, e.text.text, 0);
-        return;
-    case SDL_WINDOWEVENT:
-        if (Form* form = FormOf(e.window.windowID)) DispatchWindowEvent(app, *form, e);
-        return;
-    default: return;
+            return;
+        case SDL_MOUSEWHEEL:
+            if (Form* form = FormOf(e.wheel.windowID)) {
+                int x = 0, y = 0;
+                SDL_GetMouseState(&x, &y);
+                app.DeliverMouseWheel(*form, {x, y}, e.wheel.y * 120, CurrentShift());
+            }
+            return;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            // Keys go to the window active among ours, whatever the window manager thinks.
+            if (Form* form = app.ActiveForm()) {
+                const Key key = KeyFromSdl(e.key.keysym.sym);
+                if (key == Key::None) return;
+                const unsigned shift = ShiftFromSdlMods(e.key.keysym.mod);
+                if (e.type == SDL_KEYDOWN)
+                    app.DeliverKeyDown(*form, key, shift);
+                else
+                    app.DeliverKeyUp(*form, key, shift);
+            }
+            return;
+        case SDL_TEXTINPUT:
+            if (Form* form = app.ActiveForm()) app.DeliverText(*form, e.text.text, 0);
+            return;
+        case SDL_WINDOWEVENT:
+            if (Form* form = FormOf(e.window.windowID)) DispatchWindowEvent(app, *form, e);
+            return;
+        default:
+            return;
     }
 }
 
 void SdlBackend::DispatchWindowEvent(Application& app, Form& form, const SDL_Event& e) {
     Native* native = Find(form);
     switch (e.window.event) {
-    case SDL_WINDOWEVENT_FOCUS_GAINED:
-        // Focus moves among our windows through our own clicks and showing; the window
-        // manager's word only matters when it picks a window a modal one blocks.
-        if (!app.AcceptsInput(form)) app.DeliverFocusGained(form);
-        return;
-    case SDL_WINDOWEVENT_LEAVE: app.DeliverMouseLeave(form); return;
-    case SDL_WINDOWEVENT_CLOSE: app.DeliverCloseRequest(form); return;
-    case SDL_WINDOWEVENT_EXPOSED: form.InvalidateNonClient(); return;
-    case SDL_WINDOWEVENT_MOVED:
-        // During our own move loop the manager reports positions we already know.
-        if (native && !form.InMoveSize()) {
-            const gfx::Rect b = gfx::Rect::from_size({e.window.data1, e.window.data2}, form.BoundsRect().size());
-            native->bounds = b;
-            app.DeliverBoundsChanged(form, b);
-        }
-        return;
-    case SDL_WINDOWEVENT_SIZE_CHANGED:
-        if (native) {
-            ApplyOutline(*native);
-            const gfx::Rect b = gfx::Rect::from_size(form.BoundsRect().top_left(), {e.window.data1, e.window.data2});
-            native->bounds = b;
-            app.DeliverBoundsChanged(form, b);
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            // Focus moves among our windows through our own clicks and showing; the window
+            // manager's word only matters when it picks a window a modal one blocks.
+            if (!app.AcceptsInput(form)) app.DeliverFocusGained(form);
+            return;
+        case SDL_WINDOWEVENT_LEAVE:
+            app.DeliverMouseLeave(form);
+            return;
+        case SDL_WINDOWEVENT_CLOSE:
+            app.DeliverCloseRequest(form);
+            return;
+        case SDL_WINDOWEVENT_EXPOSED:
             form.InvalidateNonClient();
-        }
-        return;
-    default: return;
+            return;
+        case SDL_WINDOWEVENT_MOVED:
+            // During our own move loop the manager reports positions we already know.
+            if (native && !form.InMoveSize()) {
+                const gfx::Rect b = gfx::Rect::from_size({e.window.data1, e.window.data2}, form.BoundsRect().size());
+                native->bounds = b;
+                app.DeliverBoundsChanged(form, b);
+            }
+            return;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            if (native) {
+                ApplyOutline(*native);
+                const gfx::Rect b =
+                    gfx::Rect::from_size(form.BoundsRect().top_left(), {e.window.data1, e.window.data2});
+                native->bounds = b;
+                app.DeliverBoundsChanged(form, b);
+                form.InvalidateNonClient();
+            }
+            return;
+        default:
+            return;
     }
 }
 

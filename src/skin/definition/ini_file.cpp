@@ -212,15 +212,16 @@ void IniFile::IndexEntry(Section& s, std::uint32_t entry, std::uint64_t hash) {
 void IniFile::IndexNewSection() {
     const auto position = static_cast<std::uint32_t>(sections_.size() - 1);
     const std::string_view name = sections_.back().name;
-    const auto at = std::lower_bound(sectionIndex_.begin(), sectionIndex_.end(), name, [this](std::uint32_t i, std::string_view n) {
-        return CompareNoCase(sections_[i].name, n) < 0;
-    });
+    const auto at = std::lower_bound(
+        sectionIndex_.begin(), sectionIndex_.end(), name,
+        [this](std::uint32_t i, std::string_view n) { return CompareNoCase(sections_[i].name, n) < 0; });
     sectionIndex_.insert(at, position);
 }
 
 const IniFile::Section* IniFile::FindSection(std::string_view section) const {
-    const auto at = std::lower_bound(sectionIndex_.begin(), sectionIndex_.end(), section,
-                                     [this](std::uint32_t i, std::string_view n) { return CompareNoCase(sections_[i].name, n) < 0; });
+    const auto at = std::lower_bound(
+        sectionIndex_.begin(), sectionIndex_.end(), section,
+        [this](std::uint32_t i, std::string_view n) { return CompareNoCase(sections_[i].name, n) < 0; });
     if (at == sectionIndex_.end() || !EqualNoCase(sections_[*at].name, section)) return nullptr;
     return &sections_[*at];
 }
@@ -307,13 +308,16 @@ gfx::Color IniFile::SectionReader::ReadColor(std::string_view key, gfx::Color de
     return static_cast<gfx::Color>(ReadInteger(key, static_cast<int>(def)));
 }
 
-bool IniFile::SectionReader::ReadBool(std::string_view key, bool def) const { return ReadInteger(key, def ? 1 : 0) == 1; }
+bool IniFile::SectionReader::ReadBool(std::string_view key, bool def) const {
+    return ReadInteger(key, def ? 1 : 0) == 1;
+}
 
 std::array<int, 4> IniFile::SectionReader::NumberList(std::string_view key, std::string_view value, int count) const {
     std::array<int, 4> numbers{};
     if (!ParseNumbers(value, std::span(numbers).first(static_cast<std::size_t>(count)))) {
-        throw SkinFormatError(name_, key, value,
-                              count == 2 ? "expected two numbers \"x,y\"" : "expected four numbers \"left,top,right,bottom\"");
+        throw SkinFormatError(
+            name_, key, value,
+            count == 2 ? "expected two numbers \"x,y\"" : "expected four numbers \"left,top,right,bottom\"");
     }
     return numbers;
 }

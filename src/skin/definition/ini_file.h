@@ -79,7 +79,8 @@ public:
     // The lines written as NAMElinecount and keys NAMEline0, NAMEline1, ...
     [[nodiscard]] std::vector<std::string> ReadLines(std::string_view section, std::string_view name) const;
     // The values of keys "0" .. count-1 that exist, in index order (missing indices left out).
-    [[nodiscard]] std::vector<std::pair<int, std::string_view>> IndexedValues(std::string_view section, int count) const;
+    [[nodiscard]] std::vector<std::pair<int, std::string_view>> IndexedValues(std::string_view section,
+                                                                              int count) const;
 
     // Sets the key's value, adding the section and the key when they are absent.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);

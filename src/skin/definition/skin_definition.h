@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "skin/definition/skin_kinds.h"
 #include "skin/records/data_form_info.h"
 #include "skin/records/data_hint_window.h"
 #include "skin/records/data_popup_window.h"
 #include "skin/records/data_skin_area.h"
 #include "skin/records/skin_colors.h"
-#include "skin/definition/skin_kinds.h"
 
 namespace skin {
 

@@ -24,8 +24,8 @@ enum class TspFramesPlacement { Horizontal = 0, Vertical = 1 };
 enum class TspRegulatorKind { Round = 0, Horizontal = 1, Vertical = 2 };
 
 inline constexpr std::string_view kStretchTypeNames[] = {"stfull", "sthorz", "stvert"};
-inline constexpr std::string_view kMorphKindNames[] = {"mkdefault",   "mkgradient",   "mkleftgradient", "mkrightgradient",
-                                                       "mkleftslide", "mkrightslide", "mkpush"};
+inline constexpr std::string_view kMorphKindNames[] = {
+    "mkdefault", "mkgradient", "mkleftgradient", "mkrightgradient", "mkleftslide", "mkrightslide", "mkpush"};
 inline constexpr std::string_view kInactiveEffectNames[] = {"iebrightness", "iedarkness",  "iegrayscale",
                                                             "ienoise",      "iesplitblur", "ieinvert"};
 inline constexpr std::string_view kAlignmentNames[] = {"taleftjustify", "tarightjustify", "tacenter"};

@@ -3,12 +3,12 @@
 #include <array>
 #include <string>
 
+#include "skin/definition/ini_file.h"
 #include "skin/records/data_skin_control_buttons.h"
 #include "skin/records/data_skin_control_containers.h"
 #include "skin/records/data_skin_control_lists.h"
 #include "skin/records/data_skin_control_ranges.h"
 #include "skin/records/data_skin_control_text.h"
-#include "skin/definition/ini_file.h"
 
 namespace skin {
 
@@ -143,7 +143,9 @@ std::unique_ptr<TspDataSkinObject> CreateSkinObject(std::string_view kind) { ret
 
 std::unique_ptr<TspDataSkinControl> CreateSkinControl(std::string_view kind) { return Create(kControlRows, kind); }
 
-void ReadSkinObjects(const IniFile& ini, SkinObjectList& objects) { ReadList(ini, kObjectsSection, kObjectRows, objects); }
+void ReadSkinObjects(const IniFile& ini, SkinObjectList& objects) {
+    ReadList(ini, kObjectsSection, kObjectRows, objects);
+}
 
 void ReadSkinControls(const IniFile& ini, SkinControlList& controls) {
     ReadList(ini, kControlsSection, kControlRows, controls);

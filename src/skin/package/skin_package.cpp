@@ -145,7 +145,9 @@ void PackageWriter::Lines(const std::vector<std::string>& lines) {
     }
 }
 
-void PackageWriter::Bytes(std::span<const std::uint8_t> bytes) { data_.insert(data_.end(), bytes.begin(), bytes.end()); }
+void PackageWriter::Bytes(std::span<const std::uint8_t> bytes) {
+    data_.insert(data_.end(), bytes.begin(), bytes.end());
+}
 
 void PackageWriter::Int32(std::int32_t value) {
     const auto u = static_cast<std::uint32_t>(value);

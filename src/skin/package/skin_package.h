@@ -98,8 +98,7 @@ using SkinBytes = std::vector<std::uint8_t, gfx::OverwriteAllocator<std::uint8_t
 // Inflates a zlib stream (RFC 1950) that must hold exactly one complete stream. Throws
 // SkinPackageError when it is damaged, truncated, followed by other bytes, or would
 // inflate to more than maxSize bytes.
-[[nodiscard]] SkinBytes InflateSkin(std::span<const std::uint8_t> stream,
-                                                    std::size_t maxSize = std::size_t{256} << 20);
+[[nodiscard]] SkinBytes InflateSkin(std::span<const std::uint8_t> stream, std::size_t maxSize = std::size_t{256} << 20);
 
 // Compresses into a zlib stream at the given level (the skin format uses 9).
 [[nodiscard]] std::vector<std::uint8_t> DeflateSkin(std::span<const std::uint8_t> data, int level = 9);

@@ -89,8 +89,6 @@ void TspDataSkinFormInfo::LoadFromIni(const IniFile& ini, bool hasMask) {
     }
 }
 
-void TspDataSkinFormInfo::SaveToIni(IniFile& ini) const {
-    WriteSection(ini, kSection, *this);
-}
+void TspDataSkinFormInfo::SaveToIni(IniFile& ini) const { WriteSection(ini, kSection, *this); }
 
 }  // namespace skin

@@ -30,8 +30,6 @@ void TspDataSkinHintWindow::LoadFromIni(const IniFile& ini) {
     ReadSection(ini, kSection, *this);
 }
 
-void TspDataSkinHintWindow::SaveToIni(IniFile& ini) const {
-    WriteSection(ini, kSection, *this);
-}
+void TspDataSkinHintWindow::SaveToIni(IniFile& ini) const { WriteSection(ini, kSection, *this); }
 
 }  // namespace skin

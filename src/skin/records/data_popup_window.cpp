@@ -33,8 +33,6 @@ void TspDataSkinPopupWindow::LoadFromIni(const IniFile& ini) {
     ReadSection(ini, kSection, *this);
 }
 
-void TspDataSkinPopupWindow::SaveToIni(IniFile& ini) const {
-    WriteSection(ini, kSection, *this);
-}
+void TspDataSkinPopupWindow::SaveToIni(IniFile& ini) const { WriteSection(ini, kSection, *this); }
 
 }  // namespace skin

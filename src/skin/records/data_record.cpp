@@ -5,12 +5,8 @@
 
 namespace skin {
 
-void DataRecord::LoadFromIni(const IniFile& ini) {
-    ReadSection(ini, IDName, *this);
-}
+void DataRecord::LoadFromIni(const IniFile& ini) { ReadSection(ini, IDName, *this); }
 
-void DataRecord::SaveToIni(IniFile& ini) const {
-    WriteSection(ini, IDName, *this);
-}
+void DataRecord::SaveToIni(IniFile& ini) const { WriteSection(ini, IDName, *this); }
 
 }  // namespace skin

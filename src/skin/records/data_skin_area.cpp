@@ -20,10 +20,13 @@ void ReadSkinAreas(const IniFile& ini, SkinAreaList& areas) {
         const std::string key = std::to_string(i);
         const std::string value = ini.ReadString(kSection, key, "");
         const std::size_t colon = value.find(':');
-        const std::string_view name = colon == std::string::npos ? std::string_view() : std::string_view(value).substr(0, colon);
-        const std::string_view rect = colon == std::string::npos ? std::string_view() : std::string_view(value).substr(colon + 1);
+        const std::string_view name =
+            colon == std::string::npos ? std::string_view() : std::string_view(value).substr(0, colon);
+        const std::string_view rect =
+            colon == std::string::npos ? std::string_view() : std::string_view(value).substr(colon + 1);
         std::array<int, 4> n{};
-        if (!ParseNumbers(rect, n)) throw SkinFormatError(kSection, key, value, "expected \"name:left,top,right,bottom\"");
+        if (!ParseNumbers(rect, n))
+            throw SkinFormatError(kSection, key, value, "expected \"name:left,top,right,bottom\"");
         areas.push_back({std::string(name), {n[0], n[1], n[2], n[3]}});
     }
 }

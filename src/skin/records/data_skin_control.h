@@ -2,9 +2,9 @@
 
 #include "gfx/colour.h"
 #include "gfx/geometry.h"
-#include "skin/records/data_record.h"
 #include "skin/definition/key_exchange.h"
 #include "skin/definition/skin_enums.h"
+#include "skin/records/data_record.h"
 
 namespace skin {
 

@@ -10,7 +10,7 @@ constexpr std::string_view kSection = "SKINCOLORS";
 }
 
 TspDataSkinColors TspDataSkinColors::SystemColors() {
-    return {gfx::clBtnFace,      gfx::clBtnText,       gfx::clWindow,     gfx::clWindowText, gfx::clHighlight,
+    return {gfx::clBtnFace,       gfx::clBtnText,      gfx::clWindow,    gfx::clWindowText, gfx::clHighlight,
             gfx::clHighlightText, gfx::clBtnHighlight, gfx::clBtnShadow, gfx::cl3DLight,    gfx::cl3DDkShadow};
 }
 
@@ -32,8 +32,6 @@ void TspDataSkinColors::LoadFromIni(const IniFile& ini) {
     ReadSection(ini, kSection, *this);
 }
 
-void TspDataSkinColors::SaveToIni(IniFile& ini) const {
-    WriteSection(ini, kSection, *this);
-}
+void TspDataSkinColors::SaveToIni(IniFile& ini) const { WriteSection(ini, kSection, *this); }
 
 }  // namespace skin

@@ -1,8 +1,8 @@
+#include "gfx/bmp.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "gfx/bmp.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
+#include "support/golden.h"
+
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
 
-#include <unistd.h>
-
 #include "gfx/png.h"
-#include "support/golden.h"
 
 namespace {
 

@@ -1,10 +1,11 @@
+#include "gfx/png.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <string>
 
-#include "gfx/png.h"
 #include "png_builder.h"
 
 namespace {
@@ -47,9 +48,9 @@ TEST(PngRoundTrip, KeepsEveryPixelAndItsAlpha) {
 TEST(PngRoundTrip, ThroughAFile) {
     Bitmap image(4, 4, MakePixel(1, 2, 3, 4));
     image.set(3, 0, MakePixel(250, 0, 0));
-    const std::string path = (std::filesystem::temp_directory_path() /
-                             ("burdomir_png_roundtrip-" + std::to_string(::getpid()) + ".png"))
-                                .string();
+    const std::string path =
+        (std::filesystem::temp_directory_path() / ("burdomir_png_roundtrip-" + std::to_string(::getpid()) + ".png"))
+            .string();
     gfx::SavePngFile(image, path);
     EXPECT_EQ(gfx::LoadPngFile(path), image);
     std::filesystem::remove(path);
@@ -90,8 +91,8 @@ TEST(PngDecode, PaletteWithTransparencyChunk) {
 }
 
 TEST(PngDecode, SixteenBitSamplesAreScaledToEightBits) {
-    const Bitmap image = Decode(
-        PngBuilder(1, 1, 16, kRgba).ImageData({0, 0xFF, 0xFF, 0x80, 0x80, 0x00, 0x00, 0x40, 0x40}).Finish());
+    const Bitmap image =
+        Decode(PngBuilder(1, 1, 16, kRgba).ImageData({0, 0xFF, 0xFF, 0x80, 0x80, 0x00, 0x00, 0x40, 0x40}).Finish());
     EXPECT_EQ(image.at(0, 0), MakePixel(255, 128, 0, 64));
 }
 

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "gfx/bitmap.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,9 +1,9 @@
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <numeric>
-
-#include <gtest/gtest.h>
 
 #include "gfx/font_face.h"
 #include "gfx/font_library.h"

@@ -1,8 +1,9 @@
-#include <limits>
+#include "gfx/font.h"
 
 #include <gtest/gtest.h>
 
-#include "gfx/font.h"
+#include <limits>
+
 #include "gfx/text.h"
 
 namespace {

@@ -1,3 +1,5 @@
+#include "support/golden.h"
+
 #include <gtest/gtest.h>
 
 #include "gfx/bitmap.h"
@@ -5,7 +7,6 @@
 #include "gfx/font.h"
 #include "gfx/painter.h"
 #include "gfx/text.h"
-#include "support/golden.h"
 
 namespace {
 

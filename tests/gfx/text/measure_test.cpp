@@ -1,6 +1,6 @@
-#include <algorithm>
-
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "gfx/font.h"
 #include "gfx/text.h"
@@ -62,8 +62,7 @@ TEST(MeasureTextTest, LineBreaksStartNewLinesUnlessSingleLine) {
     // A final break ends the last line; it does not open another.
     EXPECT_EQ(gfx::MeasureText(font, "Пиво\n", box, 0).height(), 14);
     EXPECT_EQ(gfx::MeasureText(font, "Пиво\nВодка", box, gfx::dtSingleLine).height(), 14);
-    EXPECT_EQ(gfx::MeasureText(font, "Пиво\nВодка", box, gfx::dtSingleLine).width(),
-              gfx::TextWidth(font, "ПивоВодка"));
+    EXPECT_EQ(gfx::MeasureText(font, "Пиво\nВодка", box, gfx::dtSingleLine).width(), gfx::TextWidth(font, "ПивоВодка"));
     EXPECT_EQ(gfx::MeasureText(font, "Пиво\nВодка", box, 0).width(), gfx::TextWidth(font, "Водка"));
 }
 

@@ -85,8 +85,8 @@ TEST(ApplicationTest, BroadcastReachesTheFirstWindowThenTheOthersInCreationOrder
     d.App().CreateForm<NotedForm>(log, "three");
     d.App().Broadcast({Message::SkinChanging}, &two);
     d.App().Broadcast({Message::SkinChanged}, nullptr);
-    EXPECT_EQ(log, (std::vector<std::string>{"two:1225", "one:1225", "three:1225", "one:1226", "two:1226",
-                                             "three:1226"}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"two:1225", "one:1225", "three:1225", "one:1226", "two:1226", "three:1226"}));
 }
 
 TEST(ApplicationTest, ProcessMessagesFiresDueTimersAndPaints) {

@@ -83,9 +83,9 @@ TEST_F(FormTest, ActivationMovesOnlyBetweenTheProgramsWindows) {
     main.Show();
     dialog.Show();
     dialog.Hide();
-    EXPECT_EQ(log, (std::vector<std::string>{"main:create", "dialog:create", "main:show", "main:activate",
-                                             "dialog:show", "main:deactivate", "dialog:activate",
-                                             "dialog:deactivate", "main:activate"}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"main:create", "dialog:create", "main:show", "main:activate", "dialog:show",
+                                        "main:deactivate", "dialog:activate", "dialog:deactivate", "main:activate"}));
 }
 
 TEST_F(FormTest, PopupWindowsNeverTakeActivation) {

@@ -1,8 +1,9 @@
+#include "platform/label.h"
+
 #include <gtest/gtest.h>
 
 #include "gfx/text.h"
 #include "platform/headless/driver.h"
-#include "platform/label.h"
 
 namespace {
 
@@ -39,7 +40,9 @@ TEST(LabelTest, EventsCarryTheSenderAndThePointer) {
     label.ControlCursor = platform::Cursor::HandPoint;
     std::vector<std::string> log;
     label.OnMouseEnter = [&](TLabel& l) { log.push_back("enter " + l.Caption()); };
-    label.OnMouseMove = [&](TLabel&, unsigned, int x, int y) { log.push_back("move " + std::to_string(x) + "," + std::to_string(y)); };
+    label.OnMouseMove = [&](TLabel&, unsigned, int x, int y) {
+        log.push_back("move " + std::to_string(x) + "," + std::to_string(y));
+    };
     label.OnClick = [&](TLabel&) { log.push_back("click"); };
     form.Show();
     d.MoveTo(form, label.ClientToWindow({2, 3}));

@@ -1,10 +1,11 @@
+#include "platform/message_box.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "platform/button.h"
 #include "platform/headless/driver.h"
-#include "platform/message_box.h"
 
 namespace {
 

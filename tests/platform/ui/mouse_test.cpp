@@ -57,8 +57,8 @@ TEST_F(MouseTest, CaptureKeepsADragOnThePressedControl) {
     d.MouseDown(form, At(35, 35));
     d.MoveTo(form, At(250, 150));
     d.MouseUp(form, At(250, 150));
-    EXPECT_EQ(log, (std::vector<std::string>{"inner:down@5,5", "inner:leave", "inner:move@220,120",
-                                             "inner:up@220,120"}))
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"inner:down@5,5", "inner:leave", "inner:move@220,120", "inner:up@220,120"}))
         << "the drag stays with its control, and no click fires outside it";
     EXPECT_EQ(form.MouseCapture(), nullptr);
 }

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "platform/progress_bar.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,7 +1,8 @@
+#include "platform/text_input.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/control.h"
-#include "platform/text_input.h"
 
 namespace {
 
@@ -15,7 +16,9 @@ TEST(TextInputTest, DecodesEveryUtf8Length) {
 TEST(TextInputTest, MalformedBytesBecomeReplacementCharactersWithoutReadingPastTheEnd) {
     // A lead byte at the very end, a stray continuation, an overlong slash, a surrogate.
     EXPECT_EQ(DecodeUtf8("\xD0"), (std::vector<char32_t>{0xFFFD}));
-    EXPECT_EQ(DecodeUtf8("\x80" "a"), (std::vector<char32_t>{0xFFFD, U'a'}));
+    EXPECT_EQ(DecodeUtf8("\x80"
+                         "a"),
+              (std::vector<char32_t>{0xFFFD, U'a'}));
     EXPECT_EQ(DecodeUtf8("\xC0\xAF"), (std::vector<char32_t>{0xFFFD, 0xFFFD}));
     EXPECT_EQ(DecodeUtf8("\xED\xA0\x80"), (std::vector<char32_t>{0xFFFD, 0xFFFD, 0xFFFD}));
     EXPECT_EQ(DecodeUtf8("\xF4\x90\x80\x80").front(), 0xFFFDu) << "beyond U+10FFFF";
@@ -23,8 +26,10 @@ TEST(TextInputTest, MalformedBytesBecomeReplacementCharactersWithoutReadingPastT
 }
 
 TEST(TextInputTest, Windows1251HoldsCyrillicAndItsPunctuationOnly) {
-    for (char32_t ch : std::u32string(U"AzЁёЖжЎўЇїҐґ№€«»—…\u00A0")) EXPECT_TRUE(platform::Windows1251CanHold(ch)) << int(ch);
-    for (char32_t ch : std::u32string(U"中Ωß😀\uFFFD\u0400\u045D")) EXPECT_FALSE(platform::Windows1251CanHold(ch)) << int(ch);
+    for (char32_t ch : std::u32string(U"AzЁёЖжЎўЇїҐґ№€«»—…\u00A0"))
+        EXPECT_TRUE(platform::Windows1251CanHold(ch)) << int(ch);
+    for (char32_t ch : std::u32string(U"中Ωß😀\uFFFD\u0400\u045D"))
+        EXPECT_FALSE(platform::Windows1251CanHold(ch)) << int(ch);
 }
 
 TEST(TextInputTest, AcceleratorIsTheLowerCasedCharacterAfterASingleAmpersand) {

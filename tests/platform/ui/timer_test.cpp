@@ -1,8 +1,9 @@
+#include "platform/timer.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/headless/driver.h"
 #include "platform/message_box.h"
-#include "platform/timer.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "skin/package/compressed_stored_skin.h"
-#include "skin/skin_data.h"
 #include "skin/package/skin_package.h"
+#include "skin/skin_data.h"
 #include "skin_check.h"
 
 namespace skin {

@@ -1,14 +1,14 @@
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "platform/form.h"
 #include "platform/headless/driver.h"
 #include "skin/package/compressed_stored_skin.h"
+#include "skin/package/skin_package.h"
 #include "skin/resource_str_data.h"
 #include "skin/skin_data.h"
-#include "skin/package/skin_package.h"
 #include "skin_fixture.h"
 
 namespace skin {

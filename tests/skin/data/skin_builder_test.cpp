@@ -1,9 +1,9 @@
 #include "skin/package/skin_builder.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <fstream>
-
-#include <gtest/gtest.h>
 
 #include "package_fixtures.h"
 #include "skin/package/compressed_stored_skin.h"

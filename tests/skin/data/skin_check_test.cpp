@@ -1,8 +1,8 @@
 #include "skin_check.h"
 
-#include <fstream>
-
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 #include "package_fixtures.h"
 #include "skin/package/skn_file.h"

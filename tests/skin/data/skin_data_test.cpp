@@ -1,13 +1,13 @@
 #include "skin/skin_data.h"
 
-#include <memory>
-
 #include <gtest/gtest.h>
 
-#include "skin/package/compressed_stored_skin.h"
+#include <memory>
+
 #include "skin/definition/ini_file.h"
-#include "skin/resource_str_data.h"
+#include "skin/package/compressed_stored_skin.h"
 #include "skin/package/skin_list.h"
+#include "skin/resource_str_data.h"
 #include "skin_fixture.h"
 
 namespace skin {

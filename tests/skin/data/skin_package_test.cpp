@@ -1,8 +1,8 @@
 #include "skin/package/skin_package.h"
 
-#include <algorithm>
-
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "package_fixtures.h"
 
@@ -172,7 +172,8 @@ TEST(SkinPackageReader, ReadingTheBitmapsAloneLeavesTheTextInPlace) {
     const SkinPackage bitmaps = ReadSkinBitmaps(bytes, text);
     const SkinPackage whole = ReadSkinPackage(bytes);
     EXPECT_EQ(text, "[VERSION]\r\nskinname=x\r\n");
-    EXPECT_EQ(static_cast<const void*>(text.data() + text.size()), static_cast<const void*>(bytes.data() + bytes.size()));
+    EXPECT_EQ(static_cast<const void*>(text.data() + text.size()),
+              static_cast<const void*>(bytes.data() + bytes.size()));
     EXPECT_TRUE(bitmaps.lines.empty());
     EXPECT_EQ(bitmaps.picture.pixels, whole.picture.pixels);
     EXPECT_EQ(bitmaps.mask.pixels, whole.mask.pixels);

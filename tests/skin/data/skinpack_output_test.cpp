@@ -1,6 +1,6 @@
-#include <sstream>
-
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 #include "contact_sheet.h"
 #include "skin_fixture.h"
@@ -13,11 +13,11 @@ TEST(SkinInspect, PrintsSlotsPicturesFrameAndRecords) {
     std::ostringstream out;
     InspectSkin(testfixtures::SmallSkin(), out);
     const std::string text = out.str();
-    for (const char* expected : {"version 3\n", "slot picture: 30 x 20, 24 bits\n", "slot inactive picture: empty\n",
-                                 "slot mask: 30 x 20, 1 bit\n", "  1 controls.bmp: 40 x 31, 24 bits\n",
-                                 "definition: 28 lines\n", "[FORMINFO]\n", "  clientrect=3,10,27,17\n",
-                                 "objects: 2\n", "controls: 2\n",
-                                 "  1 vupdown:updown pictureindex=1 skinrect=20,0,35,31 upbuttonrect=0,0,15,15\n"}) {
+    for (const char* expected :
+         {"version 3\n", "slot picture: 30 x 20, 24 bits\n", "slot inactive picture: empty\n",
+          "slot mask: 30 x 20, 1 bit\n", "  1 controls.bmp: 40 x 31, 24 bits\n", "definition: 28 lines\n",
+          "[FORMINFO]\n", "  clientrect=3,10,27,17\n", "objects: 2\n", "controls: 2\n",
+          "  1 vupdown:updown pictureindex=1 skinrect=20,0,35,31 upbuttonrect=0,0,15,15\n"}) {
         EXPECT_NE(text.find(expected), std::string::npos) << "missing: " << expected << "\nin:\n" << text;
     }
     EXPECT_EQ(text.find("roll-up"), std::string::npos) << "version 3 has no roll-up slots";

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <unistd.h>
+
 #include <atomic>
 #include <filesystem>
 #include <string>
-
-#include <unistd.h>
 
 namespace testfixtures {
 

@@ -1,13 +1,12 @@
-#include "skin/definition/skin_definition.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
+#include "skin/definition/ini_file.h"
+#include "skin/definition/skin_definition.h"
 #include "skin/records/data_skin_control_buttons.h"
 #include "skin/records/data_skin_control_containers.h"
-#include "skin/definition/ini_file.h"
 
 namespace {
 
@@ -29,10 +28,10 @@ int IndexOfControl(const skin::SkinDefinition& d, std::string_view name) {
 
 TEST(RecordLists, EntriesAreNameColonKindAndUnknownKindsAreSkipped) {
     skin::SkinDefinition d;
-    d.LoadFromIni(IniFile::FromText(
-        "[SKINCONTROLS]\ncount=6\n0=button:button\n1=fancy:sparkle\n2=Big:BUTTON\n3=nocolon\n"
-        "4=a:b:checkradio\n5=radiobox:checkradio\n"
-        "[button]\nskinrect=0,0,20,21\n[radiobox]\nskinrect=0,0,33,19\n"));
+    d.LoadFromIni(
+        IniFile::FromText("[SKINCONTROLS]\ncount=6\n0=button:button\n1=fancy:sparkle\n2=Big:BUTTON\n3=nocolon\n"
+                          "4=a:b:checkradio\n5=radiobox:checkradio\n"
+                          "[button]\nskinrect=0,0,20,21\n[radiobox]\nskinrect=0,0,33,19\n"));
     ASSERT_EQ(d.Controls.size(), 2u);
     EXPECT_EQ(d.Controls[0]->IDName, "button");
     EXPECT_NE(dynamic_cast<skin::TspDataSkinButtonControl*>(d.Controls[0].get()), nullptr);

@@ -75,7 +75,9 @@ TEST(IniFileLookup, OnlyAsciiLettersFoldCase) {
 }
 
 TEST(IniFileSyntax, LongLinesWithTabsBreakWhereTheirLineBreakIs) {
-    const auto value = [](int pad) { return std::string("x").append(static_cast<std::size_t>(pad), 'v').append("\tend"); };
+    const auto value = [](int pad) {
+        return std::string("x").append(static_cast<std::size_t>(pad), 'v').append("\tend");
+    };
     std::string text = "[s]\r\n";
     for (int pad = 0; pad < 20; ++pad) {
         text.append("k").append(std::to_string(pad)).append("=").append(value(pad));
@@ -83,7 +85,8 @@ TEST(IniFileSyntax, LongLinesWithTabsBreakWhereTheirLineBreakIs) {
     }
     const IniFile ini = IniFile::FromText(text);
     EXPECT_EQ(ini.KeyCount("s"), 20u);
-    for (int pad = 0; pad < 20; ++pad) EXPECT_EQ(ini.ReadString("s", std::string("k").append(std::to_string(pad)), ""), value(pad));
+    for (int pad = 0; pad < 20; ++pad)
+        EXPECT_EQ(ini.ReadString("s", std::string("k").append(std::to_string(pad)), ""), value(pad));
 }
 
 TEST(IniFileLookup, ValuesKeepTheirCase) {

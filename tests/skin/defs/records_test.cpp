@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "skin/definition/ini_file.h"
 #include "skin/records/data_form_info.h"
 #include "skin/records/data_hint_window.h"
 #include "skin/records/data_popup_window.h"
@@ -9,7 +10,6 @@
 #include "skin/records/data_skin_control_ranges.h"
 #include "skin/records/data_skin_control_text.h"
 #include "skin/records/data_skin_object.h"
-#include "skin/definition/ini_file.h"
 #include "skin/records/skin_colors.h"
 
 namespace {
@@ -80,8 +80,8 @@ TEST(FormInfoCorrections, CornersStayWhenTheFrameHasNoExtentInOneDirection) {
 
 TEST(FormInfoCorrections, HitTestCornersTakeTheCornersBeforeTheyArePulledIn) {
     skin::TspDataSkinFormInfo f;
-    f.LoadFromIni(IniFile::FromText("[FORMINFO]\nlefttoppoint=2,3\nrightbottompoint=250,170\nclientrect=6,33,218,163\n"),
-                  true);
+    f.LoadFromIni(
+        IniFile::FromText("[FORMINFO]\nlefttoppoint=2,3\nrightbottompoint=250,170\nclientrect=6,33,218,163\n"), true);
     EXPECT_EQ(f.HitTestLeftTopPoint, (gfx::Point{2, 3}));
     EXPECT_EQ(f.LeftTopPoint, (gfx::Point{6, 33}));
 }
@@ -177,8 +177,8 @@ TEST(ObjectRecordSpecifics, ButtonDisabledRectUsesItsOddKeySpelling) {
 }
 
 TEST(ObjectRecordSpecifics, KeysMatchWhateverTheirCase) {
-    const auto item = Load<skin::TspDataSkinMainMenuBarItem>("mainmenubaritem",
-                                                             "[mainmenubaritem]\nunenabledfontColor=7766662\n");
+    const auto item =
+        Load<skin::TspDataSkinMainMenuBarItem>("mainmenubaritem", "[mainmenubaritem]\nunenabledfontColor=7766662\n");
     EXPECT_EQ(item.UnEnabledFontColor, 7766662u);
     const auto label = Load<skin::TspDataSkinLabel>("lbl", "[lbl]\nfontName=Tahoma\nalignment=tacenter\n");
     EXPECT_EQ(label.Font.Name, "Tahoma");

@@ -26,7 +26,9 @@ public:
         v = (v + 1 + Next() % static_cast<int>(texts.texts.size() - 1)) % static_cast<int>(texts.texts.size());
     }
     void List(std::string_view, std::vector<std::string>& v) override { v = {"a" + std::to_string(Next()), "", "b"}; }
-    void Lines(std::string_view, std::vector<std::string>& v) override { v = {"0123", "line " + std::to_string(Next())}; }
+    void Lines(std::string_view, std::vector<std::string>& v) override {
+        v = {"0123", "line " + std::to_string(Next())};
+    }
 
 private:
     int Next() { return ++counter_; }
@@ -107,8 +109,8 @@ TEST_P(RecordRoundTrip, SaveThenLoadGivesTheSameRecord) {
 
     // These two rewrite fields after reading, so only a record that has been read once
     // comes back unchanged.
-    const bool fixesUp = (!GetParam().object && GetParam().kind == "updown") ||
-                         (GetParam().object && GetParam().kind == "animate");
+    const bool fixesUp =
+        (!GetParam().object && GetParam().kind == "updown") || (GetParam().object && GetParam().kind == "animate");
     if (!fixesUp) {
         EXPECT_EQ(Collect(*loaded), Collect(*original));
     } else {

@@ -10,7 +10,9 @@ namespace {
 
 using skin::IniFile;
 
-IniFile OneKey(const std::string& key, const std::string& value) { return IniFile::FromText("[s]\n" + key + "=" + value + "\n"); }
+IniFile OneKey(const std::string& key, const std::string& value) {
+    return IniFile::FromText("[s]\n" + key + "=" + value + "\n");
+}
 
 TEST(SkinInteger, ReadsDecimalAndBothHexadecimalForms) {
     EXPECT_EQ(OneKey("k", "42").ReadInteger("s", "k", -1), 42);
@@ -22,7 +24,8 @@ TEST(SkinInteger, ReadsDecimalAndBothHexadecimalForms) {
 }
 
 TEST(SkinInteger, TextThatIsNotAnIntegerGivesTheDefault) {
-    for (const char* bad : {"", "abc", "12px", "1.5", "0x", "$", "- 1", "2147483648", "99999999999999999999", "$123456789"}) {
+    for (const char* bad :
+         {"", "abc", "12px", "1.5", "0x", "$", "- 1", "2147483648", "99999999999999999999", "$123456789"}) {
         EXPECT_EQ(OneKey("k", bad).ReadInteger("s", "k", 7), 7) << bad;
     }
 }
@@ -90,13 +93,15 @@ TEST(SkinNumberList, PieceWithoutDigitIsAFormatErrorNamingSectionKeyAndValue) {
 
 TEST(SkinFontStyle, SubstringTestsWithExactCase) {
     EXPECT_EQ(OneKey("f", "fsbold,fsitalic").ReadFontStyle("s", "f", 0), gfx::fsBold | gfx::fsItalic);
-    EXPECT_EQ(OneKey("f", "[fsUnderline] fsstrikeoutfsbold").ReadFontStyle("s", "f", 0), gfx::fsStrikeOut | gfx::fsBold);
+    EXPECT_EQ(OneKey("f", "[fsUnderline] fsstrikeoutfsbold").ReadFontStyle("s", "f", 0),
+              gfx::fsStrikeOut | gfx::fsBold);
     EXPECT_EQ(OneKey("f", "FSBOLD,FSITALIC").ReadFontStyle("s", "f", 0), 0);
     EXPECT_EQ(OneKey("f", "").ReadFontStyle("s", "f", gfx::fsBold), 0);
 }
 
 TEST(SkinFontStyle, WrittenInFixedOrder) {
-    EXPECT_EQ(skin::FormatFontStyle(gfx::fsStrikeOut | gfx::fsBold | gfx::fsUnderline), "fsbold,fsunderline,fsstrikeout");
+    EXPECT_EQ(skin::FormatFontStyle(gfx::fsStrikeOut | gfx::fsBold | gfx::fsUnderline),
+              "fsbold,fsunderline,fsstrikeout");
     EXPECT_EQ(skin::FormatFontStyle(0), "");
 }
 

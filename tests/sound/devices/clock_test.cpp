@@ -1,9 +1,9 @@
+#include "platform/clock.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <thread>
-
-#include "platform/clock.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
+#include "platform/headless/headless_audio.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/headless/headless_audio.h"
 #include "sound/wav_fixture.h"
 
 namespace {

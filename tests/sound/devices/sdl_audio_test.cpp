@@ -1,10 +1,11 @@
+#include "platform/sdl/sdl_audio.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <optional>
 #include <string>
 
-#include "platform/sdl/sdl_audio.h"
 #include "sound/wav_fixture.h"
 
 namespace {
@@ -35,7 +36,8 @@ class SdlAudioTest : public ::testing::Test {
 protected:
     soundtest::TempDir dir{"burdomir-sdl-audio"};
     std::string cue = dir.Write("cue.wav", soundtest::MakeWav(1, 1, 22050, 16, std::vector<std::uint8_t>(4410, 0)));
-    std::string stereo = dir.Write("stereo.wav", soundtest::MakeWav(1, 2, 8000, 8, std::vector<std::uint8_t>(800, 128)));
+    std::string stereo =
+        dir.Write("stereo.wav", soundtest::MakeWav(1, 2, 8000, 8, std::vector<std::uint8_t>(800, 128)));
 };
 
 TEST_F(SdlAudioTest, PlaysAndCutsOnTheDummyDevice) {

@@ -1,4 +1,7 @@
+#include "platform/shell.h"
+
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cerrno>
 #include <chrono>
@@ -10,9 +13,6 @@
 #include <string>
 #include <thread>
 
-#include <sys/wait.h>
-
-#include "platform/shell.h"
 #include "sound/wav_fixture.h"
 
 namespace {
@@ -25,8 +25,8 @@ class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override {
         if (const char* value = std::getenv("PATH")) savedPath_ = value;
-        const std::string script = "#!/bin/sh\nsleep 0.5\nprintf '%s\\n' \"$#\" \"$@\" > \"" + Output() + ".part\"\nmv \"" +
-                                   Output() + ".part\" \"" + Output() + "\"\n";
+        const std::string script = "#!/bin/sh\nsleep 0.5\nprintf '%s\\n' \"$#\" \"$@\" > \"" + Output() +
+                                   ".part\"\nmv \"" + Output() + ".part\" \"" + Output() + "\"\n";
         const std::string path = dir.Write("xdg-open", std::vector<std::uint8_t>(script.begin(), script.end()));
         std::filesystem::permissions(path, std::filesystem::perms::owner_all);
         setenv("PATH", (dir.path().string() + ":/usr/bin:/bin").c_str(), 1);

@@ -1,8 +1,9 @@
+#include "platform/wav_file.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "platform/wav_file.h"
 #include "sound/wav_fixture.h"
 
 namespace {
