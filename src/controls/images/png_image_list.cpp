@@ -5,6 +5,15 @@
 #include "gfx/bmp.h"
 
 namespace controls {
+namespace {
+
+// Names the list (when it has a name), the index and the item in a decoding error.
+gfx::ImageError DamagedPicture(const std::string& list, int index, const std::string& item, const char* why) {
+    const std::string where = list.empty() ? "PNG image list" : "PNG image list '" + list + "'";
+    return gfx::ImageError(where + ": the picture " + std::to_string(index) + " '" + item + "' cannot be read: " + why);
+}
+
+}  // namespace
 
 TspPngImageItem::TspPngImageItem(TspPngImageList& list, int index)
     : Name("PngImage" + std::to_string(index)), list_(&list), index_(index) {}
@@ -19,8 +28,7 @@ void TspPngImageItem::LoadFromStream(std::span<const std::uint8_t> stream) {
     try {
         image.LoadFromStream(stream);
     } catch (const gfx::ImageError& e) {
-        throw gfx::ImageError("the picture " + std::to_string(index_) + " '" + DisplayName() +
-                              "' cannot be read: " + e.what());
+        throw DamagedPicture(list_->Name, index_, DisplayName(), e.what());
     }
     image_ = std::move(image);
     list_->Changed();

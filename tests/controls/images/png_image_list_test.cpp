@@ -114,7 +114,8 @@ TEST_F(PngImageListTest, ADamagedStreamForOneItemNamesItAndKeepsItsPicture) {
         item.LoadFromStream(std::vector<std::uint8_t>(red.begin(), red.begin() + 40));
         FAIL() << "a truncated picture was accepted";
     } catch (const gfx::ImageError& e) {
-        EXPECT_NE(std::string(e.what()).find("picture 1 'herring'"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("'spPngImageList1': the picture 1 'herring'"), std::string::npos)
+            << e.what();
     }
     EXPECT_EQ(item.PngImage().SaveToStream(), green);
 }
