@@ -123,7 +123,7 @@ void SkinControlT<Base>::Paint(gfx::Painter& painter) {
 
 template <class Base>
 void SkinControlT<Base>::PresentImage(gfx::Painter& painter, gfx::Bitmap& image) {
-    if (alphaBlend_) {
+    if (BlendsWithBackground()) {
         platform::CaptureParentImage(*this, background_);
         gfx::BlendImages(image, background_, 1.0 - alphaBlendValue_ / 255.0);
     }

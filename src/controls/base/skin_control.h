@@ -88,8 +88,10 @@ protected:
     [[nodiscard]] const skin::TspDataSkinControl* SectionRecord() const;
     // Sets the pointer shape from a section's cursorindex when UseSkinCursor is on.
     void ApplySkinCursor(int cursorIndex);
+    // Whether the finished picture is blended with what lies behind the control.
+    [[nodiscard]] virtual bool BlendsWithBackground() const { return alphaBlend_; }
     // Puts a finished picture of the control's size on the painter at (0, 0), blended with the
-    // parent's image when AlphaBlend is on.
+    // parent's image when BlendsWithBackground.
     void PresentImage(gfx::Painter& painter, gfx::Bitmap& image);
     // The reusable off-screen image, sized to the control.
     gfx::Bitmap& OffscreenImage();
