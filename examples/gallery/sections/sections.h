@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/containers/skin_page_control.h"
+#include "controls/images/png_image_list.h"
 #include "gallery_section.h"
 
 namespace gallery {
@@ -10,5 +12,20 @@ int BuildButtonSection(SectionContext& ctx);
 // Check and radio boxes, flat and framed: unchecked, checked, grayed, hot, disabled, focused,
 // midway through the cross-fade.
 int BuildCheckRadioSection(SectionContext& ctx);
+
+// Group boxes: a captioned one with a label inside, a checked and an unchecked check-mode box.
+int BuildGroupBoxSection(SectionContext& ctx);
+// Skin labels (left, centred, right, shortened with "...", sized to the caption, disabled) and a
+// link label.
+int BuildLabelSection(SectionContext& ctx);
+// A five-tab page control too narrow for its tabs.
+int BuildPageControlSection(SectionContext& ctx);
+
+// The main window's notebook at its size (513 x 353) with its five tabs: every game picture enabled on
+// "Ресурсы" and disabled on "Магазин", the portrait and labels on "Тушка", group boxes, pictures and a
+// link on "Город" and "Рынок". "Тушка" is on top.
+controls::TspSkinPageControl& BuildNotebook(platform::WinControl& parent, skin::TspSkinData* skin,
+                                            controls::TspPngImageList& pictures, controls::TspPngImageList& portrait,
+                                            gfx::Point at);
 
 }  // namespace gallery
