@@ -117,4 +117,19 @@ TEST_F(SkinPageControlTest, CloseButtonsAskOnCloseAndHideOrFreeThePage) {
     EXPECT_EQ(pc->Pages(3), pages[3]);
 }
 
+TEST_F(SkinPageControlTest, OneTabPastTheScrollerRoomCountsOnceAndGrowingClearsIt) {
+    EXPECT_EQ(pc->TabsOutOfView(), 0) << "all five tabs fit in 513 pixels";
+    // The scroller takes 2 x DefaultItemHeight + 3 at the right end.
+    const int lastRight = pc->TabRect(4).right;
+    pc->SetWidth(lastRight + 2 * pc->DefaultItemHeight() + 3);
+    EXPECT_EQ(pc->TabsOutOfView(), 0);
+    pc->SetWidth(lastRight + 2 * pc->DefaultItemHeight() + 2);
+    EXPECT_EQ(pc->TabsOutOfView(), 1);
+    pc->SetWidth(513);
+    EXPECT_EQ(pc->TabsOutOfView(), 0);
+    pc->SetMultiLine(true);
+    pc->SetWidth(150);
+    EXPECT_EQ(pc->TabsOutOfView(), 0) << "multi-line tabs wrap instead";
+}
+
 }  // namespace
