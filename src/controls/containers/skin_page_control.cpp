@@ -280,6 +280,4 @@ void TspSkinPageControl::Notify(const platform::Notification& n) {
 
 void TspSkinPageControl::FocusChanged(bool /*focused*/) { InvalidateRect(StripRect().united(SelectedTabArea())); }
 
-void TspSkinPageControl::Resized() { TPageControl::Resized(); }
-
 }  // namespace controls

@@ -73,7 +73,6 @@ public:
     void MouseLeave() override;
     void Notify(const platform::Notification& n) override;
     void FocusChanged(bool focused) override;
-    void Resized() override;
 
 protected:
     [[nodiscard]] gfx::Rect AdjustDisplayRect(const gfx::Rect& native) const override;
