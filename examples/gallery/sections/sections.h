@@ -5,7 +5,7 @@
 namespace gallery {
 
 // Push buttons: normal, hot, pressed, focused, disabled, with a glyph, grouped down, midway through
-// the cross-fade.
+// the cross-fade, of a free size.
 int BuildButtonSection(SectionContext& ctx);
 // Check and radio boxes, flat and framed: unchecked, checked, grayed, hot, disabled, focused,
 // midway through the cross-fade.
