@@ -1,3 +1,4 @@
+#include "controls/ranges/arrow_button.h"
 #include "controls/text/skin_edit.h"
 #include "gfx/effects.h"
 #include "gfx/painter.h"
@@ -10,21 +11,6 @@ namespace controls {
 namespace {
 
 constexpr unsigned kLineFormat = gfx::dtSingleLine | gfx::dtNoPrefix | gfx::dtNoClip;
-
-// Frame and fill of a button without a skin, as the up-down draws its buttons.
-void DrawPlainButton(gfx::Painter& painter, const gfx::Rect& r, bool hot, bool pressed) {
-    gfx::Color frame = gfx::clBtnShadow;
-    gfx::Color fill = gfx::clBtnFace;
-    if (hot && pressed) {
-        frame = 0x800000;
-        fill = 0xB59385;
-    } else if (hot) {
-        frame = 0x800000;
-        fill = 0xD2BDB6;
-    }
-    painter.FillRect(r, gfx::ColorToPixel(fill));
-    painter.FrameRect(r, gfx::ColorToPixel(frame));
-}
 
 }  // namespace
 

@@ -1,0 +1,136 @@
+#include "controls/ranges/skin_track_bar.h"
+
+#include <gtest/gtest.h>
+
+#include "skinned_fixture.h"
+
+namespace {
+
+using controls::TspSkinTrackBar;
+using platform::Key;
+
+class TrackBarTest : public controlstest::SkinnedWindow {
+protected:
+    TrackBarTest() : bar(form.Make<TspSkinTrackBar>()) {
+        bar.SetBounds(10, 10, 100, 20);
+        bar.OnChange = [this](TspSkinTrackBar&) { log += "change " + std::to_string(bar.Value()) + ";"; };
+        bar.OnLastChange = [this](TspSkinTrackBar&) { log += "last;"; };
+        bar.OnStartDragButton = [this](TspSkinTrackBar&) { log += "start;"; };
+    }
+    // The window point of the thumb's centre.
+    gfx::Point Thumb() {
+        const gfx::Rect t = bar.ThumbRect().thumb;
+        return At(bar, {t.left + t.width() / 2, t.top + t.height() / 2});
+    }
+
+    TspSkinTrackBar& bar;
+    std::string log;
+};
+
+TEST_F(TrackBarTest, ShippedSectionAtWidth100) {
+    bar.SetSkinData(&skin);
+    EXPECT_EQ(bar.Height(), 19);
+    const gfx::Rect track = bar.TrackArea();
+    EXPECT_EQ(track.left, 2);
+    EXPECT_EQ(track.right, 97);
+    bar.SetMinValue(1);
+    bar.SetMaxValue(10);
+    const auto p = bar.ThumbRect();
+    EXPECT_EQ(p.start, 6);
+    EXPECT_EQ(p.end, 93);
+    EXPECT_EQ(p.thumb.size(), (gfx::Size{9, 17}));
+    EXPECT_EQ(bar.ValueFromOffset(87), 10);
+    EXPECT_EQ(bar.ValueFromOffset(10), 2) << "one step is about 9.7 pixels";
+    EXPECT_TRUE(log.empty()) << "moving the bounds raises nothing";
+}
+
+TEST_F(TrackBarTest, ValueFromOffsetRoundsHalvesToEvenInTheDefaultLook) {
+    // Default look at 100 x 20: thumb 8 wide, centre from 6 to 94, 88 pixels.
+    bar.SetMaxValue(22);
+    EXPECT_EQ(bar.ValueFromOffset(2), 0) << "0.5";
+    EXPECT_EQ(bar.ValueFromOffset(6), 2) << "1.5";
+    EXPECT_EQ(bar.ValueFromOffset(10), 2) << "2.5";
+}
+
+TEST_F(TrackBarTest, ValueSetterClampsAndReportsOnlyRealChanges) {
+    bar.SetValue(500);
+    bar.SetValue(100);
+    bar.SetMaxValue(40);
+    bar.SetMinValue(60);
+    EXPECT_EQ(bar.Value(), 60);
+    EXPECT_EQ(log, "change 100;");
+}
+
+TEST_F(TrackBarTest, EqualBoundsPinTheThumbAtTheStartForEveryDrag) {
+    bar.SetSkinData(&skin);
+    bar.SetMaxValue(0);
+    EXPECT_EQ(bar.ThumbRect().offset, 0);
+    const gfx::Point from = Thumb();
+    d.Drag(form, from, {from.x + 60, from.y});
+    EXPECT_EQ(bar.Value(), 0);
+    EXPECT_EQ(log, "start;last;");
+}
+
+TEST_F(TrackBarTest, DragChangesAsItGoesAndEndsWithOneLastChange) {
+    bar.SetSkinData(&skin);
+    bar.SetMinValue(1);
+    bar.SetMaxValue(10);
+    bar.SetValue(1);
+    log.clear();
+    const gfx::Point from = Thumb();
+    d.MouseDown(form, from);
+    EXPECT_TRUE(bar.Dragging());
+    d.MoveTo(form, {from.x + 20, from.y});
+    d.MoveTo(form, {from.x + 200, from.y + 40});
+    EXPECT_EQ(bar.Value(), 10) << "the pointer may leave the bar while dragging";
+    d.MouseUp(form, {from.x + 200, from.y + 40});
+    EXPECT_FALSE(bar.Dragging());
+    EXPECT_EQ(log, "start;change 3;change 10;last;");
+}
+
+TEST_F(TrackBarTest, TrackClicksJumpOnlyWhenAskedAndNeverRaiseLastChange) {
+    bar.SetSkinData(&skin);
+    bar.SetValue(0);
+    log.clear();
+    d.Click(form, At(bar, {80, 9}));
+    EXPECT_EQ(bar.Value(), 0) << "a plain click on the track changes nothing";
+    bar.JumpWhenClick = true;
+    d.Click(form, At(bar, {80, 9}));
+    // Offset 80 - 4 - 2 = 74 of 87.
+    EXPECT_EQ(bar.Value(), 85);
+    EXPECT_EQ(log, "change 85;");
+}
+
+TEST_F(TrackBarTest, KeysAndWheelNeedCanFocusedAndEachEndWithLastChange) {
+    bar.SetValue(0);
+    log.clear();
+    bar.SetFocus();
+    d.PressKey(Key::Right);
+    EXPECT_EQ(bar.Value(), 0) << "not focusable: keys do nothing";
+    bar.SetCanFocused(true);
+    d.Click(form, At(bar, {90, 10}));
+    ASSERT_TRUE(bar.Focused());
+    d.PressKey(Key::Left);
+    EXPECT_EQ(log, "last;") << "at the minimum: no change, still the end of an interaction";
+    d.PressKey(Key::Up);
+    d.PressKey(Key::Right);
+    EXPECT_EQ(bar.Value(), 2);
+    d.Wheel(form, At(bar, {50, 10}), 120);
+    EXPECT_EQ(bar.Value(), 1) << "a horizontal bar moves left when the wheel turns away";
+    d.Wheel(form, At(bar, {50, 10}), -120);
+    EXPECT_EQ(bar.Value(), 2);
+    EXPECT_EQ(log, "last;change 1;last;change 2;last;change 1;last;change 2;last;");
+}
+
+TEST_F(TrackBarTest, AVerticalSectionMakesTheBarVertical) {
+    EXPECT_FALSE(bar.Vertical());
+    bar.SetSkinDataName("trackbar");
+    bar.SetSkinData(&skin);
+    EXPECT_TRUE(bar.Vertical());
+    bar.SetValue(bar.MinValue());
+    const auto low = bar.ThumbRect();
+    bar.SetValue(bar.MaxValue());
+    EXPECT_LT(bar.ThumbRect().thumb.top, low.thumb.top) << "the minimum is at the bottom";
+}
+
+}  // namespace
