@@ -88,6 +88,26 @@ TEST_F(TrackBarTest, DragChangesAsItGoesAndEndsWithOneLastChange) {
     EXPECT_EQ(log, "start;change 3;change 10;last;");
 }
 
+// A neighbour that counts its paints.
+class PaintCounter : public platform::Control {
+public:
+    void Paint(gfx::Painter& /*painter*/) override { ++paints; }
+    int paints = 0;
+};
+
+TEST_F(TrackBarTest, DraggingRepaintsTheTrackBarAlone) {
+    bar.SetSkinData(&skin);
+    auto& neighbour = form.Make<PaintCounter>();
+    neighbour.SetBounds(10, 40, 100, 20);
+    (void)d.Pixels(form);
+    const int before = neighbour.paints;
+    ASSERT_GT(before, 0) << "a full paint reaches the neighbour";
+    const gfx::Point from = Thumb();
+    d.Drag(form, from, {from.x + 30, from.y}, 10);
+    EXPECT_EQ(neighbour.paints, before);
+    EXPECT_NE(bar.Value(), 50);
+}
+
 TEST_F(TrackBarTest, TrackClicksJumpOnlyWhenAskedAndNeverRaiseLastChange) {
     bar.SetSkinData(&skin);
     bar.SetValue(0);
