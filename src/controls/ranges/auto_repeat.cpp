@@ -1,7 +1,5 @@
 #include "controls/ranges/auto_repeat.h"
 
-#include "platform/timer.h"
-
 namespace controls {
 
 namespace {
@@ -9,37 +7,19 @@ constexpr int kFirstDelayMs = 500;
 constexpr int kRepeatMs = 100;
 }  // namespace
 
-AutoRepeat::AutoRepeat() = default;
-AutoRepeat::~AutoRepeat() = default;
+AutoRepeat::AutoRepeat() : timer_([this] { Tick(); }) {}
 
-void AutoRepeat::Start(platform::Application& app) {
+void AutoRepeat::Start(const platform::Control& control) {
     firstDelay_ = true;
-    Arm(app, kFirstDelayMs);
+    timer_.Start(control, kFirstDelayMs);
 }
 
-void AutoRepeat::Restart(platform::Application& app, int periodMs) { Arm(app, periodMs); }
-
-void AutoRepeat::Arm(platform::Application& app, int periodMs) {
-    if (!timer_) {
-        timer_ = std::make_unique<platform::Timer>(app);
-        timer_->OnTimer = [this](platform::Timer&) { Tick(); };
-    }
-    timer_->SetEnabled(false);
-    timer_->SetInterval(periodMs);
-    timer_->SetEnabled(true);
-}
-
-// The timer stays (a step may stop the repeat from inside the timer's own tick).
-void AutoRepeat::Stop() {
-    if (timer_) timer_->SetEnabled(false);
-}
-
-bool AutoRepeat::Running() const { return timer_ && timer_->Enabled(); }
+void AutoRepeat::Restart(const platform::Control& control, int periodMs) { timer_.Start(control, periodMs); }
 
 void AutoRepeat::Tick() {
     if (firstDelay_) {
         firstDelay_ = false;
-        timer_->SetInterval(kRepeatMs);
+        timer_.SetInterval(kRepeatMs);
         return;
     }
     if (OnStep) OnStep();

@@ -1,12 +1,8 @@
 #pragma once
 
 #include <functional>
-#include <memory>
 
-namespace platform {
-class Application;
-class Timer;
-}  // namespace platform
+#include "controls/base/on_demand_timer.h"
 
 namespace controls {
 
@@ -16,24 +12,22 @@ namespace controls {
 class AutoRepeat {
 public:
     AutoRepeat();
-    ~AutoRepeat();
 
     // One repeated step.
     std::function<void()> OnStep;
 
-    // Starts the first delay.
-    void Start(platform::Application& app);
+    // Starts the first delay on the timer of the control's window.
+    void Start(const platform::Control& control);
     // Starts counting again with the given period (the pointer came back to the held
     // button); a first delay not yet over is still to come.
-    void Restart(platform::Application& app, int periodMs);
-    void Stop();
-    [[nodiscard]] bool Running() const;
+    void Restart(const platform::Control& control, int periodMs);
+    void Stop() { timer_.Stop(); }
+    [[nodiscard]] bool Running() const { return timer_.Running(); }
 
 private:
-    void Arm(platform::Application& app, int periodMs);
     void Tick();
 
-    std::unique_ptr<platform::Timer> timer_;
+    OnDemandTimer timer_;
     bool firstDelay_ = false;
 };
 

@@ -1,13 +1,14 @@
 #include "controls/ranges/skin_track_bar.h"
 
+#include <algorithm>
 #include <climits>
 
 #include "skin/records/data_skin_control_ranges.h"
-#include "skin/skin_data.h"
 
 namespace controls {
 
-TspSkinTrackBar::TspSkinTrackBar(platform::Component* owner) : platform::WinControl(owner) {
+TspSkinTrackBar::TspSkinTrackBar(platform::Component* owner) : TspSkinCustomControl(owner) {
+    SetSkinDataName("htrackbar");
     platform::Control::SetBounds(0, 0, 100, 20);
 }
 
@@ -39,83 +40,44 @@ void TspSkinTrackBar::SetVertical(bool vertical) {
     Invalidate();
 }
 
-void TspSkinTrackBar::SetAlphaBlend(bool on) {
-    alphaBlend_ = on;
-    Invalidate();
-}
-
-void TspSkinTrackBar::SetAlphaBlendValue(std::uint8_t value) {
-    alphaBlendValue_ = value;
-    Invalidate();
-}
-
-void TspSkinTrackBar::SetSkinData(skin::TspSkinData* data) {
-    if (data == skinData_) return;
-    if (skinData_) RemoveFreeNotification(skinData_);
-    skinData_ = data;
-    if (skinData_) FreeNotification(skinData_);
-    if (skinData_ && !skinData_->IsEmpty()) ApplySkinChange();
-}
-
-void TspSkinTrackBar::ComponentRemoved(platform::Component* removed) {
-    if (removed != skinData_) return;
-    skinData_ = nullptr;
-    section_ = nullptr;
-    picture_ = nullptr;
-}
-
 void TspSkinTrackBar::FetchSkinData() {
-    section_ = nullptr;
-    picture_ = nullptr;
-    if (!skinData_ || skinData_->IsEmpty()) return;
-    const int index = skinData_->FindControl(skinDataName_);
-    if (index < 0) return;
-    section_ = dynamic_cast<const skin::TspDataSkinTrackBarControl*>(skinData_->Controls()[index].get());
-    if (!section_) return;
-    picture_ = skinData_->ActivePicture(section_->PictureIndex);
-    geometry_ = skin::GeometryOf(*section_);
-    mode_ = skin::ResizeModeOf(geometry_);
+    TspSkinCustomControl::FetchSkinData();
+    // A section of a plainer kind leaves the bar's own values as they were.
+    const auto* s = dynamic_cast<const skin::TspDataSkinTrackBarControl*>(SectionRecord());
+    if (!s) return;
+    section_ = {s->ActiveSkinRect,    s->TrackArea,
+                s->ButtonRect,        s->ActiveButtonRect.empty() ? s->ButtonRect : s->ActiveButtonRect,
+                s->ButtonTransparent, s->ButtonTransparentColor};
     // A skinned bar always has its section's orientation.
-    vertical_ = section_->Vertical;
+    vertical_ = s->Vertical;
+}
+
+void TspSkinTrackBar::ForgetSkinSection() {
+    TspSkinCustomControl::ForgetSkinSection();
+    resizedTrack_ = {};
 }
 
 void TspSkinTrackBar::FitSkinSize(gfx::Size& size) {
-    resized_ = skin::FitSkinSize(geometry_, mode_, size);
-    resizedTrack_ = section_->TrackArea;
-    if (mode_ == skin::ResizeMode::Fixed || mode_ == skin::ResizeMode::None) return;
+    TspSkinCustomControl::FitSkinSize(size);
+    if (!HasSection()) return;
+    resizedTrack_ = section_.trackArea;
+    if (ResizeMode() == skin::ResizeMode::Fixed || ResizeMode() == skin::ResizeMode::None) return;
     if (vertical_)
-        resizedTrack_.bottom += size.height - geometry_.SkinRect.height();
+        resizedTrack_.bottom += size.height - Geometry().SkinRect.height();
     else
-        resizedTrack_.right += size.width - geometry_.SkinRect.width();
-}
-
-void TspSkinTrackBar::ApplySkinChange() {
-    FetchSkinData();
-    SetBounds(BoundsRect());
-    Invalidate();
-}
-
-void TspSkinTrackBar::SetBounds(int left, int top, int width, int height) {
-    FetchSkinData();
-    gfx::Size size{width, height};
-    if (section_) FitSkinSize(size);
-    platform::Control::SetBounds(left, top, size.width, size.height);
-}
-
-void TspSkinTrackBar::Notify(const platform::Notification& n) {
-    if (n.message == platform::Message::BackgroundChanged && alphaBlend_) Invalidate();
+        resizedTrack_.right += size.width - Geometry().SkinRect.width();
 }
 
 gfx::Rect TspSkinTrackBar::TrackArea() {
     FetchSkinData();
-    if (!section_) return {2, 2, Width() - 2, Height() - 2};
+    if (!HasSection()) return {2, 2, Width() - 2, Height() - 2};
     gfx::Size size{Width(), Height()};
     FitSkinSize(size);
     return resizedTrack_;
 }
 
 gfx::Size TspSkinTrackBar::ThumbSize() const {
-    if (section_) return section_->ButtonRect.size();
+    if (HasSection()) return section_.buttonRect.size();
     if (vertical_) return {Width() - 4, (Width() - 4) / 2};
     return {(Height() - 4) / 2, Height() - 4};
 }
@@ -129,6 +91,8 @@ int TspSkinTrackBar::ValueFromOffset(int offset) {
     const ThumbPlacement p = ThumbRect();
     return controls::ValueFromOffset(offset, p.start, p.end, MinValue(), MaxValue());
 }
+
+void TspSkinTrackBar::FocusChanged(bool /*focused*/) { Invalidate(); }
 
 void TspSkinTrackBar::MouseDown(platform::MouseButton button, unsigned /*shift*/, gfx::Point p) {
     if (canFocused_ && button == platform::MouseButton::Left && !Focused()) {
@@ -164,13 +128,13 @@ void TspSkinTrackBar::MouseUp(platform::MouseButton /*button*/, unsigned /*shift
     if (!JumpWhenClick) return;
     const gfx::Rect area = TrackArea();
     const gfx::Size thumb = ThumbSize();
-    const int base = section_ ? (vertical_ ? area.top : area.left) : 2;
+    const int base = HasSection() ? (vertical_ ? area.top : area.left) : 2;
     const int offset = vertical_ ? Height() - p.y - thumb.height / 2 - base : p.x - thumb.width / 2 - base;
     SetValue(ValueFromOffset(offset));
 }
 
 void TspSkinTrackBar::Step(int delta) {
-    // One step past the integer range stays at its end.
+    // A step past the integer range stays at its end.
     const long long next = static_cast<long long>(Value()) + delta;
     SetValue(static_cast<int>(std::clamp<long long>(next, INT_MIN, INT_MAX)));
     if (OnLastChange) OnLastChange(*this);

@@ -1,20 +1,8 @@
 #pragma once
 
-#include <cstdint>
-#include <functional>
-#include <string>
-
+#include "controls/base/skin_custom_control.h"
 #include "controls/ranges/bounded_values.h"
 #include "controls/ranges/thumb_geometry.h"
-#include "gfx/bitmap.h"
-#include "platform/win_control.h"
-#include "skin/compose/skin_geometry.h"
-#include "skin/skinned_control.h"
-
-namespace skin {
-class TspSkinData;
-class TspDataSkinTrackBarControl;
-}  // namespace skin
 
 namespace controls {
 
@@ -22,7 +10,7 @@ namespace controls {
 // a thumb in the skin's track area ("htrackbar" or "trackbar"), changed by dragging the
 // thumb, clicking the track (JumpWhenClick), the arrow keys and the wheel (CanFocused).
 // OnChange follows every change of Value; OnLastChange ends an interaction.
-class TspSkinTrackBar : public platform::WinControl, public skin::SkinnedControl {
+class TspSkinTrackBar : public TspSkinCustomControl {
 public:
     explicit TspSkinTrackBar(platform::Component* owner = nullptr);
     ~TspSkinTrackBar() override;
@@ -46,23 +34,15 @@ public:
     [[nodiscard]] bool Vertical() const { return vertical_; }
     void SetVertical(bool vertical);
 
-    std::function<void(TspSkinTrackBar& sender)> OnChange;
-    std::function<void(TspSkinTrackBar& sender)> OnLastChange;
-    std::function<void(TspSkinTrackBar& sender)> OnStartDragButton;
+    NotifyEvent OnChange;
+    NotifyEvent OnLastChange;
+    NotifyEvent OnStartDragButton;
 
-    // The skin, the section's name and the look without one.
-    [[nodiscard]] skin::TspSkinData* SkinData() const override { return skinData_; }
-    void SetSkinData(skin::TspSkinData* data);
-    [[nodiscard]] const std::string& SkinDataName() const { return skinDataName_; }
-    void SetSkinDataName(std::string name) { skinDataName_ = std::move(name); }
-    bool DrawDefault = true;
-    [[nodiscard]] bool AlphaBlend() const { return alphaBlend_; }
-    void SetAlphaBlend(bool on);
-    [[nodiscard]] std::uint8_t AlphaBlendValue() const { return alphaBlendValue_; }
-    void SetAlphaBlendValue(std::uint8_t value);
-
-    void ForgetSkinSection() override { section_ = nullptr; }
-    void ApplySkinChange() override;
+    // Copies the section's track, thumb pictures and orientation as well.
+    void FetchSkinData() override;
+    // Moves the track area's far end with the bar's length.
+    void FitSkinSize(gfx::Size& size) override;
+    void ForgetSkinSection() override;
 
     // The thumb's place for the present value and size (computes it).
     [[nodiscard]] ThumbPlacement ThumbRect();
@@ -73,43 +53,39 @@ public:
     // Whether a thumb drag is under way.
     [[nodiscard]] bool Dragging() const { return dragging_; }
 
-    void SetBounds(int left, int top, int width, int height) override;
-    using Control::SetBounds;
-    void Paint(gfx::Painter& painter) override;
-    void EraseBackground(gfx::Painter& /*painter*/) override {}
     void MouseDown(platform::MouseButton button, unsigned shift, gfx::Point p) override;
     void MouseMove(unsigned shift, gfx::Point p) override;
     void MouseUp(platform::MouseButton button, unsigned shift, gfx::Point p) override;
     bool MouseWheel(unsigned shift, int delta, gfx::Point p) override;
     void KeyDown(platform::Key& key, unsigned shift) override;
     [[nodiscard]] bool WantsKey(platform::Key key) const override;
-    void Notify(const platform::Notification& n) override;
+    void FocusChanged(bool focused) override;
 
 protected:
-    void ComponentRemoved(platform::Component* removed) override;
+    void RenderSkinImage(gfx::Bitmap& image) override;
+    void RenderDefaultImage(gfx::Bitmap& image) override;
 
 private:
-    void FetchSkinData();
-    void FitSkinSize(gfx::Size& size);
+    // What the bar copies from its section at every fetch.
+    struct Section {
+        gfx::Rect activeSkinRect;
+        gfx::Rect trackArea;
+        gfx::Rect buttonRect;
+        gfx::Rect activeButtonRect;
+        bool buttonTransparent = false;
+        gfx::Color buttonTransparentColor = 0;
+    };
+
     [[nodiscard]] gfx::Size ThumbSize() const;
     void Step(int delta);
-    void RenderSkinImage(gfx::Bitmap& image, const ThumbPlacement& p) const;
-    void RenderDefaultImage(gfx::Bitmap& image, const ThumbPlacement& p) const;
 
     TrackValue values_;
     bool canFocused_ = false;
     bool vertical_ = false;
-    skin::TspSkinData* skinData_ = nullptr;
-    std::string skinDataName_ = "htrackbar";
-    bool alphaBlend_ = false;
-    std::uint8_t alphaBlendValue_ = 200;
-
-    const skin::TspDataSkinTrackBarControl* section_ = nullptr;
-    const gfx::Bitmap* picture_ = nullptr;
-    skin::SkinGeometry geometry_;
-    skin::ResizeMode mode_ = skin::ResizeMode::None;
-    skin::ResizedGeometry resized_;
+    Section section_;
     gfx::Rect resizedTrack_;
+    // The active picture, kept between paints so that a drag step allocates nothing.
+    gfx::Bitmap activeImage_;
 
     bool dragging_ = false;
     int dragFrom_ = 0;

@@ -1,7 +1,5 @@
 #include "controls/ranges/skin_up_down.h"
 
-#include "platform/application.h"
-#include "platform/form.h"
 #include "skin/records/data_skin_control_buttons.h"
 #include "skin/skin_data.h"
 
@@ -19,7 +17,8 @@ bool ContainsWithEdges(const gfx::Rect& r, gfx::Point p) {
 }
 }  // namespace
 
-TspSkinUpDown::TspSkinUpDown(platform::Component* owner) : platform::WinControl(owner) {
+TspSkinUpDown::TspSkinUpDown(platform::Component* owner) : TspSkinCustomControl(owner) {
+    SetSkinDataName("hupdown");
     repeat_.OnStep = [this] { Step(repeatUp_); };
     platform::Control::SetBounds(0, 0, 25, 50);
     PlaceButtons();
@@ -29,8 +28,7 @@ TspSkinUpDown::~TspSkinUpDown() = default;
 
 void TspSkinUpDown::SetUseSkinSize(bool use) {
     useSkinSize_ = use;
-    SetBounds(BoundsRect());
-    Invalidate();
+    ApplySkinChange();
 }
 
 void TspSkinUpDown::SetOrientation(TUDOrientation orientation) {
@@ -44,42 +42,47 @@ void TspSkinUpDown::SetPosition(int value) {
     if (OnChange) OnChange(*this);
 }
 
-void TspSkinUpDown::SetSkinData(skin::TspSkinData* data) {
-    if (data == skinData_) return;
-    if (skinData_) RemoveFreeNotification(skinData_);
-    skinData_ = data;
-    if (skinData_) FreeNotification(skinData_);
-    if (skinData_ && !skinData_->IsEmpty()) ApplySkinChange();
-}
-
-void TspSkinUpDown::ComponentRemoved(platform::Component* removed) {
-    if (removed != skinData_) return;
-    skinData_ = nullptr;
-    section_ = nullptr;
-    buttonSection_ = nullptr;
-    picture_ = buttonPicture_ = nullptr;
-}
-
 void TspSkinUpDown::FetchSkinData() {
-    section_ = nullptr;
+    TspSkinCustomControl::FetchSkinData();
     buttonSection_ = nullptr;
-    picture_ = buttonPicture_ = nullptr;
-    if (!skinData_ || skinData_->IsEmpty()) return;
-    const auto& controls = skinData_->Controls();
-    if (const int index = skinData_->FindControl(skinDataName_); index >= 0)
-        section_ = dynamic_cast<const skin::TspDataSkinUpDownControl*>(controls[index].get());
-    if (!section_) return;
-    picture_ = skinData_->ActivePicture(section_->PictureIndex);
-    if (const int index = skinData_->FindControl(kResizeButton); index >= 0)
-        buttonSection_ = dynamic_cast<const skin::TspDataSkinButtonControl*>(controls[index].get());
-    if (buttonSection_) buttonPicture_ = skinData_->ActivePicture(buttonSection_->PictureIndex);
+    buttonPicture_ = nullptr;
+    if (!HasSection()) return;
+    if (const auto* s = dynamic_cast<const skin::TspDataSkinUpDownControl*>(SectionRecord())) {
+        const auto orActive = [](const gfx::Rect& down, const gfx::Rect& active) {
+            return down.empty() ? active : down;
+        };
+        section_ = {
+            s->UpButtonRect,   s->ActiveUpButtonRect,   orActive(s->DownUpButtonRect, s->ActiveUpButtonRect),
+            s->DownButtonRect, s->ActiveDownButtonRect, orActive(s->DownDownButtonRect, s->ActiveDownButtonRect)};
+    }
+    skin::TspSkinData* data = SkinData();
+    if (const int index = data->FindControl(kResizeButton); index >= 0)
+        buttonSection_ = dynamic_cast<const skin::TspDataSkinButtonControl*>(data->Controls()[index].get());
+    if (buttonSection_) buttonPicture_ = data->ActivePicture(buttonSection_->PictureIndex);
+}
+
+void TspSkinUpDown::ForgetSkinSection() {
+    TspSkinCustomControl::ForgetSkinSection();
+    buttonSection_ = nullptr;
+    buttonPicture_ = nullptr;
+}
+
+void TspSkinUpDown::FitSkinSize(gfx::Size& size) {
+    if (useSkinSize_) TspSkinCustomControl::FitSkinSize(size);
+}
+
+void TspSkinUpDown::UpdateSkinRegion() {
+    if (useSkinSize_)
+        TspSkinCustomControl::UpdateSkinRegion();
+    else
+        SetWindowRegion(std::nullopt);
 }
 
 void TspSkinUpDown::PlaceButtons() {
     const int w = Width(), h = Height();
-    if (section_ && useSkinSize_) {
-        buttons_[kUp].rect = section_->UpButtonRect;
-        buttons_[kDown].rect = section_->DownButtonRect;
+    if (HasSection() && useSkinSize_) {
+        buttons_[kUp].rect = section_.upButtonRect;
+        buttons_[kDown].rect = section_.downButtonRect;
     } else if (orientation_ == TUDOrientation::udVertical) {
         buttons_[kUp].rect = {0, 0, w, h / 2};
         buttons_[kDown].rect = {0, h / 2, w, h};
@@ -95,20 +98,8 @@ gfx::Rect TspSkinUpDown::ButtonRect(int button) {
     return buttons_[button].rect;
 }
 
-void TspSkinUpDown::ApplySkinChange() {
-    FetchSkinData();
-    SetBounds(BoundsRect());
-    Invalidate();
-}
-
 void TspSkinUpDown::SetBounds(int left, int top, int width, int height) {
-    FetchSkinData();
-    // At the skin's size the section is a fixed picture; otherwise any size goes.
-    if (section_ && useSkinSize_) {
-        width = section_->SkinRect.width();
-        height = section_->SkinRect.height();
-    }
-    platform::Control::SetBounds(left, top, width, height);
+    TspSkinCustomControl::SetBounds(left, top, width, height);
     PlaceButtons();
 }
 
@@ -138,8 +129,7 @@ void TspSkinUpDown::MouseMove(unsigned /*shift*/, gfx::Point p) {
     if (now >= 0) {
         buttons_[now].hot = true;
         buttons_[1 - now].hot = false;
-        platform::Form* form = ParentForm();
-        if (Increment != 0 && buttons_[now].pressed && form) repeat_.Restart(form->App(), kReturnRepeatMs);
+        if (Increment != 0 && buttons_[now].pressed) repeat_.Restart(*this, kReturnRepeatMs);
     }
     hot_ = now;
     Invalidate();
@@ -154,10 +144,9 @@ void TspSkinUpDown::MouseDown(platform::MouseButton /*button*/, unsigned /*shift
     buttons_[at].hot = buttons_[at].pressed = true;
     buttons_[1 - at].hot = false;
     Invalidate();
-    platform::Form* form = ParentForm();
-    if (Increment != 0 && form) {
+    if (Increment != 0) {
         repeatUp_ = at == kUp;
-        repeat_.Start(form->App());
+        repeat_.Start(*this);
     }
 }
 
@@ -178,11 +167,15 @@ void TspSkinUpDown::MouseUp(platform::MouseButton /*button*/, unsigned /*shift*/
     }
 }
 
-void TspSkinUpDown::MouseEnter() { hot_ = -1; }
+void TspSkinUpDown::MouseEnter() {
+    hot_ = -1;
+    TspSkinCustomControl::MouseEnter();
+}
 
 void TspSkinUpDown::MouseLeave() {
     for (Button& b : buttons_) b.hot = false;
     Invalidate();
+    TspSkinCustomControl::MouseLeave();
 }
 
 }  // namespace controls

@@ -1,19 +1,12 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
-#include <functional>
-#include <string>
 
+#include "controls/base/skin_custom_control.h"
 #include "controls/ranges/auto_repeat.h"
 #include "controls/ranges/bounded_values.h"
-#include "gfx/bitmap.h"
-#include "platform/win_control.h"
-#include "skin/skinned_control.h"
 
 namespace skin {
-class TspSkinData;
-class TspDataSkinUpDownControl;
 class TspDataSkinButtonControl;
 }  // namespace skin
 
@@ -27,7 +20,7 @@ enum class TUDOrientation { udHorizontal, udVertical };
 // 100 ms. A press that slides to the other button still clicks the first on release.
 // Drawn from "hupdown"/"vupdown" at the skin's size, or with UseSkinSize false at any size
 // from the skin's "resizebutton" section, or plainly without a skin.
-class TspSkinUpDown : public platform::WinControl, public skin::SkinnedControl {
+class TspSkinUpDown : public TspSkinCustomControl {
 public:
     explicit TspSkinUpDown(platform::Component* owner = nullptr);
     ~TspSkinUpDown() override;
@@ -47,17 +40,17 @@ public:
     [[nodiscard]] int Max() const { return position_.Max(); }
     void SetMax(int value) { position_.SetMax(value); }
 
-    std::function<void(TspSkinUpDown& sender)> OnChange;
-    std::function<void(TspSkinUpDown& sender)> OnUpButtonClick;
-    std::function<void(TspSkinUpDown& sender)> OnDownButtonClick;
+    NotifyEvent OnChange;
+    NotifyEvent OnUpButtonClick;
+    NotifyEvent OnDownButtonClick;
 
-    [[nodiscard]] skin::TspSkinData* SkinData() const override { return skinData_; }
-    void SetSkinData(skin::TspSkinData* data);
-    [[nodiscard]] const std::string& SkinDataName() const { return skinDataName_; }
-    void SetSkinDataName(std::string name) { skinDataName_ = std::move(name); }
-
-    void ForgetSkinSection() override { section_ = nullptr; }
-    void ApplySkinChange() override;
+    // Copies the button pictures and finds "resizebutton" too.
+    void FetchSkinData() override;
+    // At the skin's size the section fixes the size; otherwise any size goes.
+    void FitSkinSize(gfx::Size& size) override;
+    // Only an up-down at the skin's size takes the section's outline.
+    void UpdateSkinRegion() override;
+    void ForgetSkinSection() override;
 
     // Button 0 is up, 1 is down.
     static constexpr int kUp = 0;
@@ -71,8 +64,6 @@ public:
 
     void SetBounds(int left, int top, int width, int height) override;
     using Control::SetBounds;
-    void Paint(gfx::Painter& painter) override;
-    void EraseBackground(gfx::Painter& /*painter*/) override {}
     void MouseDown(platform::MouseButton button, unsigned shift, gfx::Point p) override;
     void MouseMove(unsigned shift, gfx::Point p) override;
     void MouseUp(platform::MouseButton button, unsigned shift, gfx::Point p) override;
@@ -80,7 +71,8 @@ public:
     void MouseLeave() override;
 
 protected:
-    void ComponentRemoved(platform::Component* removed) override;
+    void RenderSkinImage(gfx::Bitmap& image) override;
+    void RenderDefaultImage(gfx::Bitmap& image) override;
 
 private:
     struct Button {
@@ -89,23 +81,28 @@ private:
         bool pressed = false;
     };
 
-    void FetchSkinData();
+    // The state pictures of the section, in the picture's own coordinates; the button
+    // places are relative to the control.
+    struct Section {
+        gfx::Rect upButtonRect;
+        gfx::Rect activeUpButtonRect;
+        gfx::Rect downUpButtonRect;
+        gfx::Rect downButtonRect;
+        gfx::Rect activeDownButtonRect;
+        gfx::Rect downDownButtonRect;
+    };
+
     void PlaceButtons();
     [[nodiscard]] int ButtonAt(gfx::Point p) const;
     void Step(bool up);
-    void RenderSkinImage(gfx::Bitmap& image) const;
+    void RenderSkinButtons(gfx::Bitmap& image) const;
     void RenderResizedButtons(gfx::Bitmap& image) const;
-    void RenderDefaultImage(gfx::Bitmap& image) const;
 
     bool useSkinSize_ = true;
     TUDOrientation orientation_ = TUDOrientation::udHorizontal;
     UpDownPosition position_;
-    skin::TspSkinData* skinData_ = nullptr;
-    std::string skinDataName_ = "hupdown";
-
-    const skin::TspDataSkinUpDownControl* section_ = nullptr;
+    Section section_;
     const skin::TspDataSkinButtonControl* buttonSection_ = nullptr;
-    const gfx::Bitmap* picture_ = nullptr;
     const gfx::Bitmap* buttonPicture_ = nullptr;
 
     std::array<Button, 2> buttons_;

@@ -16,20 +16,19 @@ ArrowDirection ArrowOf(int button, TUDOrientation orientation) {
 
 }  // namespace
 
-void TspSkinUpDown::RenderSkinImage(gfx::Bitmap& image) const {
+void TspSkinUpDown::RenderSkinButtons(gfx::Bitmap& image) const {
+    const gfx::Bitmap* picture = SkinPicture();
+    if (!picture) return;
     gfx::Painter painter(image);
-    painter.Copy(*picture_, section_->SkinRect, {0, 0});
     for (int i : {kUp, kDown}) {
         const Button& b = buttons_[i];
         gfx::Rect source;
-        if (b.hot && b.pressed) {
-            const gfx::Rect& down = i == kUp ? section_->DownUpButtonRect : section_->DownDownButtonRect;
-            source = !down.empty() ? down : (i == kUp ? section_->ActiveUpButtonRect : section_->ActiveDownButtonRect);
-        } else if (b.hot) {
-            source = i == kUp ? section_->ActiveUpButtonRect : section_->ActiveDownButtonRect;
-        }
-        // The state pictures are given in the picture's own coordinates.
-        if (!source.empty()) painter.Copy(*picture_, source, b.rect.top_left());
+        if (b.hot && b.pressed)
+            source = i == kUp ? section_.downUpButtonRect : section_.downDownButtonRect;
+        else if (b.hot)
+            source = i == kUp ? section_.activeUpButtonRect : section_.activeDownButtonRect;
+        // Otherwise the section's picture already shows the button at rest.
+        if (!source.empty()) painter.Copy(*picture, source, b.rect.top_left());
     }
 }
 
@@ -61,7 +60,8 @@ void TspSkinUpDown::RenderResizedButtons(gfx::Bitmap& image) const {
     }
 }
 
-void TspSkinUpDown::RenderDefaultImage(gfx::Bitmap& image) const {
+void TspSkinUpDown::RenderDefaultImage(gfx::Bitmap& image) {
+    image.Reset(Width(), Height(), gfx::ColorToPixel(gfx::clBtnFace));
     gfx::Painter painter(image);
     for (int i : {kUp, kDown}) {
         const Button& b = buttons_[i];
@@ -70,19 +70,17 @@ void TspSkinUpDown::RenderDefaultImage(gfx::Bitmap& image) const {
     }
 }
 
-void TspSkinUpDown::Paint(gfx::Painter& painter) {
-    if (Width() <= 0 || Height() <= 0) return;
-    FetchSkinData();
+void TspSkinUpDown::RenderSkinImage(gfx::Bitmap& image) {
     PlaceButtons();
-    gfx::Bitmap image(Width(), Height(), gfx::ColorToPixel(gfx::clBtnFace));
-    if (section_ && useSkinSize_) {
-        if (picture_) RenderSkinImage(image);
-    } else if (section_) {
-        RenderResizedButtons(image);
+    if (useSkinSize_) {
+        TspSkinCustomControl::RenderSkinImage(image);
+        RenderSkinButtons(image);
     } else {
-        RenderDefaultImage(image);
+        // Without the skin's size the buttons are composed from "resizebutton"; without that
+        // section they stay blank.
+        image.Reset(Width(), Height(), gfx::ColorToPixel(gfx::clBtnFace));
+        RenderResizedButtons(image);
     }
-    painter.Copy(image, image.rect(), {0, 0});
 }
 
 }  // namespace controls

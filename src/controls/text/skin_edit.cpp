@@ -3,13 +3,13 @@
 #include <algorithm>
 
 #include "gfx/text.h"
-#include "platform/timer.h"
 #include "skin/records/data_skin_control_text.h"
-#include "skin/skin_data.h"
 
 namespace controls {
 
-TspSkinEdit::TspSkinEdit(platform::Component* owner) : platform::WinControl(owner) {
+TspSkinEdit::TspSkinEdit(platform::Component* owner) : TspSkinCustomControl(owner), blink_([this] { Blink(); }) {
+    SetSkinDataName("edit");
+    SetDefaultFont({"Arial", 14, 0, gfx::clBlack});
     TabStop = true;
     ControlCursor = platform::Cursor::IBeam;
     Color = gfx::clWindow;
@@ -63,29 +63,10 @@ void TspSkinEdit::SetDefaultColor(gfx::Color color) {
     if (!section_) Invalidate();
 }
 
-void TspSkinEdit::SetDefaultFont(const gfx::Font& font) {
-    defaultFont_ = font;
+void TspSkinEdit::DefaultFontChanged() {
     // The height follows the font when the skin's font is not used.
     SetBounds(BoundsRect());
-    Invalidate();
-}
-
-void TspSkinEdit::SetUseSkinFont(bool use) {
-    useSkinFont_ = use;
-    SetBounds(BoundsRect());
-    Invalidate();
-}
-
-void TspSkinEdit::SetDefaultWidth(int width) {
-    defaultWidth_ = width;
-    FetchSkinData();
-    if (!section_ && width > 0) SetWidth(width);
-}
-
-void TspSkinEdit::SetDefaultHeight(int height) {
-    defaultHeight_ = height;
-    FetchSkinData();
-    if (!section_ && height > 0) SetHeight(height);
+    CaretMoved();
 }
 
 void TspSkinEdit::SetButtonMode(bool on) {
@@ -93,54 +74,30 @@ void TspSkinEdit::SetButtonMode(bool on) {
     CaretMoved();
 }
 
-void TspSkinEdit::SetAlphaBlend(bool on) {
-    alphaBlend_ = on;
-    Invalidate();
-}
-
-void TspSkinEdit::SetAlphaBlendValue(std::uint8_t value) {
-    alphaBlendValue_ = value;
-    Invalidate();
-}
-
-void TspSkinEdit::SetSkinData(skin::TspSkinData* data) {
-    if (data == skinData_) return;
-    if (skinData_) RemoveFreeNotification(skinData_);
-    skinData_ = data;
-    if (skinData_) FreeNotification(skinData_);
-    if (skinData_ && !skinData_->IsEmpty()) ApplySkinChange();
-}
-
-void TspSkinEdit::ComponentRemoved(platform::Component* removed) {
-    if (removed != skinData_) return;
-    skinData_ = nullptr;
-    section_ = nullptr;
-    picture_ = nullptr;
-}
-
 void TspSkinEdit::FetchSkinData() {
+    TspSkinCustomControl::FetchSkinData();
+    section_ = dynamic_cast<const skin::TspDataSkinEditControl*>(SectionRecord());
+}
+
+void TspSkinEdit::ForgetSkinSection() {
+    TspSkinCustomControl::ForgetSkinSection();
     section_ = nullptr;
-    picture_ = nullptr;
-    if (!skinData_ || skinData_->IsEmpty()) return;
-    const int index = skinData_->FindControl(skinDataName_);
-    if (index < 0) return;
-    section_ = dynamic_cast<const skin::TspDataSkinEditControl*>(skinData_->Controls()[index].get());
-    if (section_) picture_ = skinData_->ActivePicture(section_->PictureIndex);
 }
 
 void TspSkinEdit::ApplySkinChange() {
-    FetchSkinData();
-    if (!section_) {
-        if (defaultWidth_ > 0) SetWidth(defaultWidth_);
-        if (defaultHeight_ > 0) SetHeight(defaultHeight_);
-    }
+    TspSkinCustomControl::ApplySkinChange();
     SetBounds(BoundsRect());
     CaretMoved();
 }
 
+void TspSkinEdit::FitSkinSize(gfx::Size& size) {
+    TspSkinCustomControl::FitSkinSize(size);
+    size.height = FittedHeight(size.height);
+}
+
 int TspSkinEdit::FittedHeight(int height) const {
-    if (!useSkinFont_) {
-        const int cell = gfx::TextHeight(defaultFont_);
+    if (!UseSkinFont) {
+        const int cell = gfx::TextHeight(DefaultFont());
         if (!section_) return cell + 4;
         return cell + section_->SkinRect.height() - section_->ClientRect.height();
     }
@@ -149,7 +106,7 @@ int TspSkinEdit::FittedHeight(int height) const {
 
 void TspSkinEdit::SetBounds(int left, int top, int width, int height) {
     FetchSkinData();
-    platform::Control::SetBounds(left, top, width, FittedHeight(height));
+    TspSkinCustomControl::SetBounds(left, top, width, FittedHeight(height));
 }
 
 gfx::Rect TspSkinEdit::BorderWidths() const {
@@ -171,7 +128,7 @@ gfx::Rect TspSkinEdit::TextArea() const {
     if (section_) {
         area = section_->ClientRect;
         area.right += Width() - section_->SkinRect.width();
-        if (!useSkinFont_) area.bottom += Height() - section_->SkinRect.height();
+        if (!UseSkinFont) area.bottom += Height() - section_->SkinRect.height();
     }
     const gfx::Rect button = ButtonRect();
     if (!button.empty()) area.right = std::min(area.right, button.left);
@@ -179,7 +136,7 @@ gfx::Rect TspSkinEdit::TextArea() const {
 }
 
 gfx::Font TspSkinEdit::TextFont() const {
-    gfx::Font font = section_ && useSkinFont_ ? section_->Font : defaultFont_;
+    gfx::Font font = section_ ? ControlFont(section_->Font) : DefaultFont();
     if (section_) font.FontColor = activeColor_ ? section_->ActiveFontColor : section_->Font.FontColor;
     if (!IsEnabled()) font.FontColor = section_ ? section_->DisabledFontColor : gfx::clGrayText;
     return font;
@@ -188,10 +145,6 @@ gfx::Font TspSkinEdit::TextFont() const {
 void TspSkinEdit::EnabledChanged() {
     UpdateBlink();
     Invalidate();
-}
-
-void TspSkinEdit::Notify(const platform::Notification& n) {
-    if (n.message == platform::Message::BackgroundChanged && alphaBlend_) Invalidate();
 }
 
 }  // namespace controls

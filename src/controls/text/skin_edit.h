@@ -6,20 +6,16 @@
 #include <string>
 #include <string_view>
 
+#include "controls/base/on_demand_timer.h"
+#include "controls/base/skin_custom_control.h"
 #include "controls/text/line_editor.h"
-#include "gfx/bitmap.h"
-#include "gfx/font.h"
-#include "platform/win_control.h"
 #include "skin/definition/skin_enums.h"
-#include "skin/skinned_control.h"
 
 namespace platform {
 class Clipboard;
-class Timer;
 }  // namespace platform
 
 namespace skin {
-class TspSkinData;
 class TspDataSkinEditControl;
 }  // namespace skin
 
@@ -31,8 +27,9 @@ namespace controls {
 // deletion, the clipboard through the window system (Ctrl+X/C/V, Shift+Delete/Insert,
 // Ctrl+Insert), MaxLength in characters, ReadOnly, CharCase and HideSelection. Only text
 // Windows-1251 can encode is taken. EditMask is stored but not enforced: no window of the
-// game sets one. There is no undo.
-class TspSkinEdit : public platform::WinControl, public skin::SkinnedControl {
+// game sets one. There is no undo. With UseSkinFont off the edit is as high as its font's
+// cell and the skin's vertical border, whatever height is asked.
+class TspSkinEdit : public TspSkinCustomControl {
 public:
     explicit TspSkinEdit(platform::Component* owner = nullptr);
     ~TspSkinEdit() override;
@@ -70,38 +67,20 @@ public:
     // The background without a skin section.
     [[nodiscard]] gfx::Color DefaultColor() const { return defaultColor_; }
     void SetDefaultColor(gfx::Color color);
-    // The font without a section, or with UseSkinFont false.
-    [[nodiscard]] const gfx::Font& DefaultFont() const { return defaultFont_; }
-    void SetDefaultFont(const gfx::Font& font);
-    [[nodiscard]] bool UseSkinFont() const { return useSkinFont_; }
-    void SetUseSkinFont(bool use);
-    // Size applied without a section (0 keeps the present one).
-    [[nodiscard]] int DefaultWidth() const { return defaultWidth_; }
-    void SetDefaultWidth(int width);
-    [[nodiscard]] int DefaultHeight() const { return defaultHeight_; }
-    void SetDefaultHeight(int height);
     // A small button at the right end of the field (OnButtonClick).
     [[nodiscard]] bool ButtonMode() const { return buttonMode_; }
     void SetButtonMode(bool on);
 
-    // The skin and the name of its section.
-    [[nodiscard]] skin::TspSkinData* SkinData() const override { return skinData_; }
-    void SetSkinData(skin::TspSkinData* data);
-    [[nodiscard]] const std::string& SkinDataName() const { return skinDataName_; }
-    void SetSkinDataName(std::string name) { skinDataName_ = std::move(name); }
-    // Blends the edit with what lies behind it, at AlphaBlendValue opacity.
-    [[nodiscard]] bool AlphaBlend() const { return alphaBlend_; }
-    void SetAlphaBlend(bool on);
-    [[nodiscard]] std::uint8_t AlphaBlendValue() const { return alphaBlendValue_; }
-    void SetAlphaBlendValue(std::uint8_t value);
+    NotifyEvent OnChange;
+    NotifyEvent OnButtonClick;
 
-    std::function<void(TspSkinEdit& sender)> OnChange;
-    std::function<void(TspSkinEdit& sender)> OnMouseEnter;
-    std::function<void(TspSkinEdit& sender)> OnMouseLeave;
-    std::function<void(TspSkinEdit& sender)> OnButtonClick;
-
-    void ForgetSkinSection() override { section_ = nullptr; }
+    // Copies the edit's own keys too.
+    void FetchSkinData() override;
+    // The height follows the font's cell when the skin's font is not used.
+    void FitSkinSize(gfx::Size& size) override;
+    void ForgetSkinSection() override;
     void ApplySkinChange() override;
+    void DefaultFontChanged() override;
 
     // The border widths (left, top, right, bottom as a rect of widths).
     [[nodiscard]] gfx::Rect BorderWidths() const;
@@ -118,8 +97,6 @@ public:
 
     void SetBounds(int left, int top, int width, int height) override;
     using Control::SetBounds;
-    void Paint(gfx::Painter& painter) override;
-    void EraseBackground(gfx::Painter& /*painter*/) override {}
     void MouseDown(platform::MouseButton button, unsigned shift, gfx::Point p) override;
     void MouseMove(unsigned shift, gfx::Point p) override;
     void MouseUp(platform::MouseButton button, unsigned shift, gfx::Point p) override;
@@ -130,18 +107,19 @@ public:
     void FocusChanged(bool focused) override;
     void WindowActivationChanged(bool active) override;
     void EnabledChanged() override;
-    void Notify(const platform::Notification& n) override;
 
 protected:
-    void ComponentRemoved(platform::Component* removed) override;
+    void RenderSkinImage(gfx::Bitmap& image) override;
+    void RenderDefaultImage(gfx::Bitmap& image) override;
 
 private:
-    void FetchSkinData();
     [[nodiscard]] int FittedHeight(int height) const;
     void TextChanged();
     // After a caret move or edit: scroll the caret into view, show it, repaint.
     void CaretMoved();
     void UpdateBlink();
+    // One blink: the caret shows or hides.
+    void Blink();
     [[nodiscard]] int MeasureChars(std::u32string_view text) const;
     [[nodiscard]] int TextOrigin() const;
     [[nodiscard]] platform::Clipboard* GetClipboard() const;
@@ -154,20 +132,10 @@ private:
     bool hideSelection_ = true;
     skin::TspAlignment alignment_ = skin::TspAlignment::Left;
     gfx::Color defaultColor_ = gfx::clWindow;
-    gfx::Font defaultFont_{"Arial", 14, 0, gfx::clBlack};
-    bool useSkinFont_ = true;
-    int defaultWidth_ = 0;
-    int defaultHeight_ = 0;
     bool buttonMode_ = false;
-    skin::TspSkinData* skinData_ = nullptr;
-    std::string skinDataName_ = "edit";
-    bool alphaBlend_ = false;
-    std::uint8_t alphaBlendValue_ = 200;
 
     const skin::TspDataSkinEditControl* section_ = nullptr;
-    const gfx::Bitmap* picture_ = nullptr;
     bool activeColor_ = false;
-    bool pointerInside_ = false;
     bool buttonHot_ = false;
     bool buttonPressed_ = false;
     bool selecting_ = false;
@@ -175,7 +143,7 @@ private:
     std::int64_t lastClickMs_ = 0;
     gfx::Point lastClickAt_;
     bool caretOn_ = false;
-    std::unique_ptr<platform::Timer> blink_;
+    OnDemandTimer blink_;
 };
 
 }  // namespace controls

@@ -5,7 +5,6 @@
 #include "platform/application.h"
 #include "platform/clipboard.h"
 #include "platform/form.h"
-#include "platform/timer.h"
 #include "skin/records/data_skin_control_text.h"
 
 namespace controls {
@@ -29,27 +28,24 @@ void TspSkinEdit::CaretMoved() {
     editor_.KeepCaretVisible([this](std::u32string_view t) { return MeasureChars(t); }, area.width() - 3);
     caretOn_ = true;
     // Restarting the count keeps the caret solid while the user types or moves it.
-    if (blink_ && blink_->Enabled()) {
-        blink_->SetEnabled(false);
-        blink_->SetEnabled(true);
-    }
+    if (blink_.Running()) blink_.Start(*this, kBlinkMs);
     Invalidate();
 }
 
-bool TspSkinEdit::Blinking() const { return blink_ && blink_->Enabled(); }
+bool TspSkinEdit::Blinking() const { return blink_.Running(); }
+
+void TspSkinEdit::Blink() {
+    caretOn_ = !caretOn_;
+    Invalidate();
+}
 
 void TspSkinEdit::UpdateBlink() {
     platform::Form* form = ParentForm();
     const bool blink = form && Focused() && IsEnabled() && form->IsActive();
-    if (blink && !blink_) {
-        blink_ = std::make_unique<platform::Timer>(form->App());
-        blink_->SetInterval(kBlinkMs);
-        blink_->OnTimer = [this](platform::Timer&) {
-            caretOn_ = !caretOn_;
-            Invalidate();
-        };
-    }
-    if (blink_) blink_->SetEnabled(blink);
+    if (!blink)
+        blink_.Stop();
+    else if (!blink_.Running())
+        blink_.Start(*this, kBlinkMs);
     caretOn_ = blink;
     Invalidate();
 }
@@ -204,7 +200,7 @@ void TspSkinEdit::MouseEnter() {
     pointerInside_ = true;
     if (section_ && !Focused()) activeColor_ = true;
     Invalidate();
-    if (OnMouseEnter) OnMouseEnter(*this);
+    TspSkinCustomControl::MouseEnter();
 }
 
 void TspSkinEdit::MouseLeave() {
@@ -212,7 +208,7 @@ void TspSkinEdit::MouseLeave() {
     activeColor_ = false;
     buttonHot_ = buttonPressed_ = false;
     Invalidate();
-    if (OnMouseLeave) OnMouseLeave(*this);
+    TspSkinCustomControl::MouseLeave();
 }
 
 }  // namespace controls

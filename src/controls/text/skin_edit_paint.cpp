@@ -1,6 +1,5 @@
 #include "controls/ranges/arrow_button.h"
 #include "controls/text/skin_edit.h"
-#include "gfx/effects.h"
 #include "gfx/painter.h"
 #include "gfx/text.h"
 #include "skin/compose/three_part.h"
@@ -15,12 +14,13 @@ constexpr unsigned kLineFormat = gfx::dtSingleLine | gfx::dtNoPrefix | gfx::dtNo
 }  // namespace
 
 void TspSkinEdit::RenderSkinBorder(gfx::Bitmap& image) const {
+    if (!SkinPicture()) return;
     const skin::TspDataSkinEditControl& s = *section_;
     const bool active = pointerInside_ || Focused();
     const gfx::Rect source = active && !s.ActiveSkinRect.empty() ? s.ActiveSkinRect : s.SkinRect;
     gfx::Bitmap strip;
-    skin::ComposeHorzImage(strip, *picture_, source, s.LeftTopPoint.x, s.SkinRect.width() - s.RightTopPoint.x, Width(),
-                           s.StretchEffect);
+    skin::ComposeHorzImage(strip, *SkinPicture(), source, s.LeftTopPoint.x, s.SkinRect.width() - s.RightTopPoint.x,
+                           Width(), s.StretchEffect);
     gfx::Painter painter(image);
     const int h = strip.height();
     if (Height() == h) {
@@ -47,7 +47,7 @@ void TspSkinEdit::RenderButton(gfx::Bitmap& image) const {
     const gfx::Rect r = ButtonRect();
     if (r.empty()) return;
     gfx::Painter painter(image);
-    if (!section_ || !picture_) {
+    if (!section_ || !SkinPicture()) {
         DrawPlainButton(painter, r, buttonHot_, buttonPressed_);
         return;
     }
@@ -59,7 +59,7 @@ void TspSkinEdit::RenderButton(gfx::Bitmap& image) const {
     else if (buttonHot_)
         source = section_->ActiveButtonRect;
     // Otherwise the border picture already shows the button.
-    if (!source.empty()) painter.Copy(*picture_, source, r.top_left());
+    if (!source.empty()) painter.Copy(*SkinPicture(), source, r.top_left());
 }
 
 void TspSkinEdit::RenderText(gfx::Bitmap& image) const {
@@ -100,22 +100,21 @@ void TspSkinEdit::RenderText(gfx::Bitmap& image) const {
     }
 }
 
-void TspSkinEdit::Paint(gfx::Painter& painter) {
-    if (Width() <= 0 || Height() <= 0) return;
-    FetchSkinData();
-    gfx::Bitmap image(Width(), Height());
-    if (section_ && picture_)
-        RenderSkinBorder(image);
-    else
-        RenderDefaultBorder(image);
+void TspSkinEdit::RenderSkinImage(gfx::Bitmap& image) {
+    if (!section_) {
+        // A section of another kind: the edit keeps its plain look.
+        RenderDefaultImage(image);
+        return;
+    }
+    RenderSkinBorder(image);
     if (buttonMode_) RenderButton(image);
     RenderText(image);
-    if (alphaBlend_) {
-        gfx::Bitmap back;
-        platform::CaptureParentImage(*this, back);
-        gfx::BlendImages(image, back, 1.0 - alphaBlendValue_ / 255.0);
-    }
-    painter.Copy(image, image.rect(), {0, 0});
+}
+
+void TspSkinEdit::RenderDefaultImage(gfx::Bitmap& image) {
+    RenderDefaultBorder(image);
+    if (buttonMode_) RenderButton(image);
+    RenderText(image);
 }
 
 }  // namespace controls

@@ -2,16 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/form.h"
 #include "platform/headless/driver.h"
 
 namespace {
 
 TEST(AutoRepeatTest, FirstStepAfterSixHundredMillisecondsThenEveryHundred) {
     platform::headless::Driver driver;
+    auto& form = driver.App().CreateForm<platform::Form>();
     controls::AutoRepeat repeat;
     int steps = 0;
     repeat.OnStep = [&] { ++steps; };
-    repeat.Start(driver.App());
+    repeat.Start(form);
     driver.Advance(599);
     EXPECT_EQ(steps, 0) << "the tick at 500 ms only ends the delay";
     driver.Advance(1);
@@ -27,14 +29,15 @@ TEST(AutoRepeatTest, FirstStepAfterSixHundredMillisecondsThenEveryHundred) {
 
 TEST(AutoRepeatTest, RestartCountsAgainAndAStepMayStopTheRepeat) {
     platform::headless::Driver driver;
+    auto& form = driver.App().CreateForm<platform::Form>();
     controls::AutoRepeat repeat;
     int steps = 0;
     repeat.OnStep = [&] {
         if (++steps == 2) repeat.Stop();
     };
-    repeat.Start(driver.App());
+    repeat.Start(form);
     driver.Advance(550);
-    repeat.Restart(driver.App(), 50);
+    repeat.Restart(form, 50);
     driver.Advance(49);
     EXPECT_EQ(steps, 0);
     driver.Advance(1);

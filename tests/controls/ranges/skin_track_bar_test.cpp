@@ -13,9 +13,9 @@ class TrackBarTest : public controlstest::SkinnedWindow {
 protected:
     TrackBarTest() : bar(form.Make<TspSkinTrackBar>()) {
         bar.SetBounds(10, 10, 100, 20);
-        bar.OnChange = [this](TspSkinTrackBar&) { log += "change " + std::to_string(bar.Value()) + ";"; };
-        bar.OnLastChange = [this](TspSkinTrackBar&) { log += "last;"; };
-        bar.OnStartDragButton = [this](TspSkinTrackBar&) { log += "start;"; };
+        bar.OnChange = [this](platform::Control&) { log += "change " + std::to_string(bar.Value()) + ";"; };
+        bar.OnLastChange = [this](platform::Control&) { log += "last;"; };
+        bar.OnStartDragButton = [this](platform::Control&) { log += "start;"; };
     }
     // The window point of the thumb's centre.
     gfx::Point Thumb() {

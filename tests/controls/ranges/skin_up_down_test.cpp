@@ -14,9 +14,9 @@ protected:
     UpDownTest() : updown(form.Make<TspSkinUpDown>()) {
         updown.SetBounds(10, 10, 20, 40);
         updown.SetOrientation(TUDOrientation::udVertical);
-        updown.OnChange = [this](TspSkinUpDown&) { log += "change " + std::to_string(updown.Position()) + ";"; };
-        updown.OnUpButtonClick = [this](TspSkinUpDown&) { log += "up;"; };
-        updown.OnDownButtonClick = [this](TspSkinUpDown&) { log += "down;"; };
+        updown.OnChange = [this](platform::Control&) { log += "change " + std::to_string(updown.Position()) + ";"; };
+        updown.OnUpButtonClick = [this](platform::Control&) { log += "up;"; };
+        updown.OnDownButtonClick = [this](platform::Control&) { log += "down;"; };
     }
     gfx::Point Middle(int button) {
         const gfx::Rect r = updown.ButtonRect(button);

@@ -22,7 +22,7 @@ protected:
         skin.LoadCompressedStream(skin::DefaultSkinData());
         form.SetBounds(100, 100, 300, 120);
         edit.SetBounds(10, 10, 200, 20);
-        edit.OnChange = [this](TspSkinEdit&) { ++changes; };
+        edit.OnChange = [this](platform::Control&) { ++changes; };
         form.Show();
     }
     // The window point of the text's pixel column x.
@@ -39,16 +39,18 @@ protected:
 
 TEST_F(SkinEditTest, StartWindowEditIsItsFontCellPlusTheSkinsVerticalBorder) {
     edit.SetSkinData(&skin);
-    edit.SetUseSkinFont(false);
+    edit.UseSkinFont = false;
     edit.SetDefaultFont({"Arial", -16, 0, gfx::clBlack});
     edit.SetBounds(10, 10, 200, 40);
     EXPECT_EQ(edit.Height(), 22) << "an 18-pixel cell and 4 pixels of border";
     EXPECT_EQ(edit.TextArea(), (gfx::Rect{3, 2, 197, 20}));
     EXPECT_EQ(edit.BorderWidths(), (gfx::Rect{3, 2, 3, 2}));
-    edit.SetUseSkinFont(true);
+    edit.UseSkinFont = true;
+    edit.SetBounds(10, 10, 200, 40);
     EXPECT_EQ(edit.Height(), 21) << "the skin's own height with its font";
     edit.SetSkinData(nullptr);
-    edit.SetUseSkinFont(false);
+    edit.UseSkinFont = false;
+    edit.SetBounds(10, 10, 200, 40);
     EXPECT_EQ(edit.Height(), 22) << "without a section the border is 2 pixels each side";
     EXPECT_EQ(edit.TextArea(), (gfx::Rect{2, 2, 198, 20}));
 }

@@ -31,11 +31,11 @@ private:
     void Add(const char* name, int top, bool skinFont) {
         auto& edit = Make<controls::TspSkinEdit>();
         edit.SetSkinData(&skin_);
-        edit.SetUseSkinFont(skinFont);
+        edit.UseSkinFont = skinFont;
         if (!skinFont) edit.SetDefaultFont({"Arial", -16, 0, gfx::clBlack});
         edit.SetBounds(20, top, 260, 20);
         edit.SetMaxLength(35);
-        edit.OnChange = [name](controls::TspSkinEdit& e) { std::cout << name << ": " << e.Text() << std::endl; };
+        edit.OnChange = [name, &edit](platform::Control&) { std::cout << name << ": " << edit.Text() << std::endl; };
     }
 
     skin::TspSkinData skin_;
