@@ -2,9 +2,9 @@
 
 #include <functional>
 
-#include "../skinned_fixture.h"
 #include "controls/ranges/skin_track_bar.h"
 #include "controls/ranges/skin_up_down.h"
+#include "controls/support/skinned_form.h"
 #include "gfx/painter.h"
 #include "support/golden.h"
 
@@ -16,23 +16,23 @@ using controls::TUDOrientation;
 
 // Each state of a control made fresh in the window, copied from the window's pixels into
 // one sheet, one row per state.
-class RangesGolden : public controlstest::SkinnedWindow {
+class RangesGolden : public controltest::SkinnedForm {
 protected:
     template <typename T>
     gfx::Bitmap Sheet(const std::vector<std::function<void(T&)>>& states, int width, int step) {
         gfx::Bitmap sheet(width + 8, step * static_cast<int>(states.size()) + 4, gfx::ColorToPixel(gfx::clBtnFace));
         gfx::Painter out(sheet);
         for (std::size_t i = 0; i < states.size(); ++i) {
-            T& control = form.Make<T>();
+            T& control = form->Make<T>();
             control.SetBounds(10, 10, width, step - 4);
             states[i](control);
-            const gfx::Bitmap& pixels = d.Pixels(form);
+            const gfx::Bitmap& pixels = driver.Pixels(*form);
             const gfx::Point at = control.ClientToWindow({0, 0});
             out.Copy(pixels, gfx::Rect::from_size(at.x, at.y, control.Width(), control.Height()),
                      {4, 4 + step * static_cast<int>(i)});
             // Whatever the state held (a press, the pointer) ends before the next one.
-            d.MouseUp(form, {1, 1});
-            d.Leave(form);
+            driver.MouseUp(*form, {1, 1});
+            driver.Leave(*form);
             control.Hide();
         }
         return sheet;
@@ -41,7 +41,7 @@ protected:
     // Minimum, middle, maximum, the focused (active) thumb and a drag under way.
     std::vector<std::function<void(TspSkinTrackBar&)>> TrackStates(bool skinned) {
         auto setup = [this, skinned](TspSkinTrackBar& b) {
-            if (skinned) b.SetSkinData(&skin);
+            if (skinned) b.SetSkinData(data);
         };
         return {
             [=](TspSkinTrackBar& b) {
@@ -63,7 +63,7 @@ protected:
                 setup(b);
                 b.SetValue(70);
                 const gfx::Rect t = b.ThumbRect().thumb;
-                d.MouseDown(form, b.ClientToWindow({t.left + t.width() / 2, t.top + t.height() / 2}));
+                driver.MouseDown(*form, b.ClientToWindow({t.left + t.width() / 2, t.top + t.height() / 2}));
             },
         };
     }
@@ -84,11 +84,11 @@ protected:
             states.push_back(prepare);
             states.push_back([=, this](TspSkinUpDown& u) {
                 prepare(u);
-                d.MoveTo(form, middle(u, TspSkinUpDown::kUp));
+                driver.MoveTo(*form, middle(u, TspSkinUpDown::kUp));
             });
             states.push_back([=, this](TspSkinUpDown& u) {
                 prepare(u);
-                d.MouseDown(form, middle(u, TspSkinUpDown::kDown));
+                driver.MouseDown(*form, middle(u, TspSkinUpDown::kDown));
             });
         }
         return states;
@@ -107,14 +107,14 @@ TEST_F(RangesGolden, TrackBarPlain) {
 
 TEST_F(RangesGolden, UpDownAtTheSkinsSize) {
     const gfx::Bitmap sheet =
-        Sheet<TspSkinUpDown>(UpDownStates([this](TspSkinUpDown& u) { u.SetSkinData(&skin); }), 40, 36);
+        Sheet<TspSkinUpDown>(UpDownStates([this](TspSkinUpDown& u) { u.SetSkinData(data); }), 40, 36);
     EXPECT_TRUE(testsupport::MatchesGolden(sheet, "UpDown_SkinStates"));
 }
 
 TEST_F(RangesGolden, UpDownResizedFromResizeButton) {
     const gfx::Bitmap sheet = Sheet<TspSkinUpDown>(UpDownStates([this](TspSkinUpDown& u) {
                                                        u.SetUseSkinSize(false);
-                                                       u.SetSkinData(&skin);
+                                                       u.SetSkinData(data);
                                                    }),
                                                    40, 36);
     EXPECT_TRUE(testsupport::MatchesGolden(sheet, "UpDown_ResizeButtonStates"));
