@@ -101,7 +101,7 @@ TEST_F(TrackBarTest, DraggingRepaintsTheTrackBarAlone) {
     bar->SetSkinData(data);
     auto& neighbour = form->Make<PaintCounter>();
     neighbour.SetBounds(10, 40, 100, 20);
-    (void)driver.Pixels(form);
+    (void)driver.Pixels(*form);
     const int before = neighbour.paints;
     ASSERT_GT(before, 0) << "a full paint reaches the neighbour";
     const gfx::Point from = Thumb();
