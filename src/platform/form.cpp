@@ -553,6 +553,7 @@ void Form::SetActiveState(bool active) {
     if (active == active_) return;
     active_ = active;
     Frame().ActivationChanged(active);
+    if (focused_) focused_->WindowActivationChanged(active);
     InvalidateNonClient();
     if (active)
         FormActivate();
