@@ -88,6 +88,10 @@ void TspSkinCaptionObject::Draw(gfx::Painter& p) {
     TspSkinForm& form = Form();
     if (!form.SkinLoaded()) return;
     const bool active = form.IsActive();
+    if (form.OnCaptionPaint) {
+        form.OnCaptionPaint(form, p, ObjectRect, active);
+        return;
+    }
     const TspSkinData& data = *form.SkinData();
     if (Animates()) {
         const gfx::Bitmap frame = AnimationFrame(CurrentFrame);
@@ -103,10 +107,6 @@ void TspSkinCaptionObject::Draw(gfx::Painter& p) {
         p.Copy(look, look.rect(), ObjectRect.top_left());
     } else {
         TspActiveSkinObject::Draw(p);
-    }
-    if (form.OnCaptionPaint) {
-        form.OnCaptionPaint(form, p, ObjectRect, active);
-        return;
     }
     DrawText(p, active);
 }

@@ -140,6 +140,20 @@ TEST_F(FrameBehaviourTest, AMaximisedWindowFillsTheWorkAreaAndDoesNotMove) {
     EXPECT_EQ(w.BoundsRect(), (Rect{0, 0, 1024, 768}));
 }
 
+TEST_F(FrameBehaviourTest, AMagneticWindowSnapsToTheWorkAreaEdgesWhileMoving) {
+    skin::TspSkinForm& frame = Window(300, 200);
+    frame.Magnetic = true;
+    platform::Form& w = frame.Window();
+    w.Show();
+    d.Drag(w, {100, 12}, {65, 12});  // the left edge would come to x 5
+    EXPECT_EQ(w.BoundsRect().top_left(), (Point{0, 40}));
+    d.Drag(w, {100, 12}, {80, 12});  // 20 pixels out: free again
+    EXPECT_EQ(w.BoundsRect().top_left(), (Point{-20, 40}));
+    frame.Magnetic = false;
+    d.Drag(w, {100, 12}, {125, 12});
+    EXPECT_EQ(w.BoundsRect().top_left(), (Point{5, 40}));
+}
+
 TEST_F(FrameBehaviourTest, DesktopCentringHappensAtTheFirstShowingOnly) {
     skin::TspSkinForm& frame = Window(301, 158);
     frame.PositionInMonitor = skin::TspPositionInMonitor::sppDesktopCenter;

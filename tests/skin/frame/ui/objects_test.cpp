@@ -59,6 +59,24 @@ TEST_F(FrameObjectsTest, ALongCaptionEndsInAnEllipsisThatFits) {
     EXPECT_EQ(caption->FittedText("Окно", width), "Окно");
 }
 
+TEST_F(FrameObjectsTest, CaptionPaintReplacesTheCaptionText) {
+    skin::TspSkinForm& frame = Window(301, 158);
+    frame.Window().Show();
+    Rect painted;
+    int calls = 0;
+    frame.OnCaptionPaint = [&](skin::TspSkinForm&, gfx::Painter& p, const Rect& r, bool active) {
+        ++calls;
+        painted = r;
+        EXPECT_TRUE(active);
+        p.FillRect(r, gfx::MakePixel(255, 0, 255));
+    };
+    frame.Window().InvalidateNonClient();
+    const gfx::Bitmap pixels = d.Pixels(frame.Window());
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(painted, Find<skin::TspSkinCaptionObject>(frame)->ObjectRect);
+    EXPECT_EQ(pixels.at(painted.left + 5, painted.top + 5), gfx::MakePixel(255, 0, 255));
+}
+
 TEST_F(FrameObjectsTest, SystemButtonsCarryTheirHints) {
     skin::TspSkinForm& frame = Window(301, 158);
     EXPECT_EQ(Button(frame, TspCommand::Close)->Hint, "Close");
