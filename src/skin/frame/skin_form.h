@@ -25,6 +25,7 @@ class PlainFrame;
 
 namespace skin {
 
+class ObjectHintView;
 class TspSkinData;
 
 // Draws a window's whole frame from a skin: placed on a window (its owner must be a
@@ -215,6 +216,8 @@ private:
     // every object (or outside the window), nothing is hot.
     void TrackHot(gfx::Point window);
     void ClearHot();
+    // The hint window objects show their hints in, when hints are on and one is attached.
+    [[nodiscard]] ObjectHintView* HintView() const;
     [[nodiscard]] int ObjectAt(gfx::Point window) const;
     [[nodiscard]] bool OverCaptionObject(gfx::Point window) const;
     [[nodiscard]] platform::HitTest SizingEdge(gfx::Point p) const;

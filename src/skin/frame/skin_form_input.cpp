@@ -1,6 +1,7 @@
 // The skinned frame under the pointer: hit testing, hot tracking and pressing of frame
 // objects, and the timers that fade and animate them.
 #include "platform/application.h"
+#include "skin/frame/object_hint.h"
 #include "skin/frame/skin_form.h"
 #include "skin/objects/caption_object.h"
 #include "skin/skin_data.h"
@@ -86,6 +87,7 @@ void TspSkinForm::TrackHot(gfx::Point p) {
     if (old >= 0 && old < static_cast<int>(objects_.size())) {
         TspActiveSkinObject& o = *objects_[old];
         if (o.Enabled && o.Visible) {
+            if (auto* hints = HintView()) hints->HideObjectHint();
             o.MouseLeave();
             if (OnMouseLeaveEvent) OnMouseLeaveEvent(*this, o.IDName);
         } else {
@@ -96,11 +98,18 @@ void TspSkinForm::TrackHot(gfx::Point p) {
         TspActiveSkinObject& o = *objects_[hot_];
         o.MouseEnter();
         if (OnMouseEnterEvent) OnMouseEnterEvent(*this, o.IDName);
+        if (auto* hints = HintView(); hints && !o.Hint.empty())
+            hints->ShowObjectHint(o.Hint, ScreenPoint({o.ObjectRect.left, o.ObjectRect.bottom}));
         hotTimer_->SetEnabled(true);
     }
 }
 
 void TspSkinForm::ClearHot() { TrackHot(kNowhere); }
+
+ObjectHintView* TspSkinForm::HintView() const {
+    if (!ShowObjectHint) return nullptr;
+    return dynamic_cast<ObjectHintView*>(GetCompanion(Companion::SkinHint));
+}
 
 void TspSkinForm::NonClientMouseDown(gfx::Point p, platform::MouseButton button, unsigned shift) {
     if (!IsSkinned()) return Fallback().NonClientMouseDown(p, button, shift);

@@ -2,6 +2,7 @@
 
 #include "gfx/text.h"
 #include "skin/frame/frame_fixture.h"
+#include "skin/frame/object_hint.h"
 #include "skin/frame/system_menu.h"
 #include "skin/resource_str_data.h"
 
@@ -11,6 +12,16 @@ using gfx::Rect;
 using skin::TspCommand;
 
 class FrameObjectsTest : public testfixtures::SkinnedWindows {};
+
+// A hint window that records what it was asked to show.
+class RecordingHints : public platform::Component, public skin::ObjectHintView {
+public:
+    void ShowObjectHint(const std::string& text, gfx::Point screen) override {
+        log.push_back(text + "@" + std::to_string(screen.x) + "," + std::to_string(screen.y));
+    }
+    void HideObjectHint() override { log.push_back("hide"); }
+    std::vector<std::string> log;
+};
 
 TEST_F(FrameObjectsTest, WithMinimizeOnlyCloseAndMinimizeSitAtTheRightEndOfTheCaption) {
     skin::TspSkinForm& frame = Window(301, 158, skin::biMinimize);
@@ -85,6 +96,22 @@ TEST_F(FrameObjectsTest, SystemButtonsCarryTheirHints) {
     strings.ResStrings = {"CLOSEBUTTON_HINT=Закрыть"};
     data.SetResourceStrData(&strings);
     EXPECT_EQ(Button(frame, TspCommand::Close)->Hint, "Закрыть");
+}
+
+TEST_F(FrameObjectsTest, HintsShowOnlyWithShowObjectHintAndAHintWindow) {
+    skin::TspSkinForm& frame = Window(301, 158, 0);
+    platform::Form& w = frame.Window();
+    w.Show();
+    RecordingHints hints;
+    frame.SetCompanion(skin::TspSkinForm::Companion::SkinHint, &hints);
+    const gfx::Point close = Middle(Button(frame, TspCommand::Close)->ObjectRect);
+    d.MoveTo(w, close);
+    d.MoveTo(w, {150, 100});
+    EXPECT_TRUE(hints.log.empty());
+    frame.ShowObjectHint = true;
+    d.MoveTo(w, close);
+    d.MoveTo(w, {150, 100});
+    EXPECT_EQ(hints.log, (std::vector<std::string>{"Close@291,73", "hide"}));
 }
 
 TEST_F(FrameObjectsTest, TheSystemMenuOffersWhatTheStateAllows) {
