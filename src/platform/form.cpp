@@ -291,7 +291,7 @@ gfx::Rect Form::PaintDirty() {
     frameDirty_ = false;
     gfx::Painter painter(backbuffer_);
     const gfx::Rect client = ClientRectInWindow();
-    if (frame) {
+    if (frame && !area.contains(all)) {
         // The ring around the client area; the controls inside keep their pixels.
         const gfx::Rect ring[] = {{0, 0, all.right, client.top},
                                   {0, client.bottom, all.right, all.bottom},
