@@ -125,6 +125,7 @@ void Form::Show() {
         if (!PopupStyle) app_.Activate(this);
         return;
     }
+    Frame().Showing(!shownOnce_);
     if (!shownOnce_) {
         shownOnce_ = true;
         if (Position == FormPosition::DesktopCenter) CenterOnWorkArea();
@@ -284,24 +285,41 @@ void Form::InvalidateWindow(const gfx::Rect& window) {
     if (!r.empty()) dirty_ = dirty_.united(r);
 }
 
-void Form::InvalidateNonClient() { InvalidateWindow({0, 0, Width(), Height()}); }
+void Form::InvalidateNonClient() { frameDirty_ = true; }
+
+void Form::Notify(const Notification& n) {
+    if (hook_) hook_->Notify(n);
+}
 
 gfx::Rect Form::PaintDirty() {
+    const gfx::Rect all{0, 0, Width(), Height()};
     if (backbuffer_.size() != bounds_.size()) {
         backbuffer_.Reset(Width(), Height(), gfx::ColorToPixel(gfx::clBtnFace));
-        dirty_ = {0, 0, Width(), Height()};
+        dirty_ = all;
     }
     const gfx::Rect area = dirty_;
+    const bool frame = frameDirty_ && !all.empty();
     dirty_ = {};
-    if (area.empty()) return area;
+    frameDirty_ = false;
     gfx::Painter painter(backbuffer_);
+    const gfx::Rect client = ClientRectInWindow();
+    if (frame && !area.contains(all)) {
+        // The ring around the client area; the controls inside keep their pixels.
+        const gfx::Rect ring[] = {{0, 0, all.right, client.top},
+                                  {0, client.bottom, all.right, all.bottom},
+                                  {0, client.top, client.left, client.bottom},
+                                  {client.right, client.top, all.right, client.bottom}};
+        gfx::PainterSaver saver(painter);
+        painter.ClipRegion(gfx::Region::FromRects(ring));
+        Frame().PaintNonClient(painter, bounds_.size());
+    }
+    if (area.empty()) return frame ? all : area;
     painter.ClipRect(area);
     Frame().PaintNonClient(painter, bounds_.size());
-    const gfx::Rect client = ClientRectInWindow();
     painter.Translate(client.top_left());
     painter.ClipRect({0, 0, client.width(), client.height()});
     if (!painter.ClipBounds().empty()) PaintTree(painter);
-    return area;
+    return frame ? all : area;
 }
 
 void Form::Update() {
@@ -371,7 +389,9 @@ void Form::ContinueMoveSize(gfx::Point screen) {
     const gfx::Point d = screen - moveStartPointer_;
     gfx::Rect r = moveStartBounds_;
     if (moveSize_ == HitTest::Caption) {
-        SetBounds(r.translated(d));
+        r = r.translated(d);
+        Frame().Moving(r);
+        SetBounds(r);
         return;
     }
     const auto code = static_cast<int>(moveSize_);
@@ -406,6 +426,7 @@ void Form::EndMoveSize() {
 void Form::HandleMouseDown(gfx::Point window, gfx::Point screen, MouseButton button, unsigned shift) {
     const HitTest code = HitTestAt(window);
     if (code != HitTest::Client && !capture_) {
+        if (button == MouseButton::Left && (shift & ssDouble) && Frame().NonClientDoubleClick(window, code)) return;
         if (button == MouseButton::Left && (code == HitTest::Caption || IsSizingEdge(code))) {
             BeginMoveSize(code, screen);
             return;
