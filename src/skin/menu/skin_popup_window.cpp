@@ -325,6 +325,12 @@ void TspSkinPopupWindow::PopupKeyPress(char32_t ch) {
     }
 }
 
+void TspSkinPopupWindow::MouseMove(unsigned /*shift*/, gfx::Point p) {
+    // The window system's own report is taken at once too: a display may report the pointer
+    // to the timer late.
+    TrackPointer(ClientToScreen(p));
+}
+
 void TspSkinPopupWindow::MouseUp(platform::MouseButton button, unsigned /*shift*/, gfx::Point p) {
     if (button != platform::MouseButton::Left) return;
     const int index = ItemAt(p);

@@ -58,6 +58,7 @@ public:
 
     void PopupKeyDown(platform::Key key, unsigned shift) override;
     void PopupKeyPress(char32_t ch) override;
+    void MouseMove(unsigned shift, gfx::Point p) override;
     void MouseUp(platform::MouseButton button, unsigned shift, gfx::Point p) override;
     void Notify(const platform::Notification& n) override;
     void FormHide() override;

@@ -79,6 +79,15 @@ TEST_F(SkinMenuTest, EnterAndAcceleratorsRunTheItemAfterClosingTheMenu) {
     EXPECT_TRUE(owner.menu.IsOpen()) << "a disabled item's accelerator does nothing";
 }
 
+TEST_F(SkinMenuTest, ThePointerIsReadEvery50MsEvenWithoutAMoveReport) {
+    OpenAt({150, 150});
+    const gfx::Rect r = Level(0).Items()[static_cast<std::size_t>(IndexOf(0, "exit"))]->ItemRect;
+    d.Backend().SetPointer(Level(0).BoundsRect().top_left() + gfx::Point{r.left + 5, r.top + 5});
+    EXPECT_EQ(Level(0).Selected(), IndexOf(0, "open"));
+    d.Advance(50);
+    EXPECT_EQ(Level(0).Selected(), IndexOf(0, "exit"));
+}
+
 TEST_F(SkinMenuTest, ThePointerSelectsAndAReleaseRuns) {
     OpenAt({150, 150});
     PointAt(0, "checked");
@@ -95,7 +104,7 @@ TEST_F(SkinMenuTest, ASubmenuOpensAfterThePointerRestsHalfASecond) {
     OpenAt({150, 150});
     PointAt(0, "more");
     EXPECT_TRUE(owner.menu.Waiting());
-    d.Advance(499);
+    d.Advance(449);
     EXPECT_EQ(owner.menu.LevelCount(), 1) << "before the wait is over";
     d.Advance(1);
     ASSERT_EQ(owner.menu.LevelCount(), 2);
