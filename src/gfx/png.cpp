@@ -76,9 +76,15 @@ void UseNativePixelOrder(png_structp png) {
     }
 }
 
-bool ReadLayout(png_structp png, png_infop info, DecodedLayout* layout) {
+bool ReadLayout(png_structp png, png_infop info, DecodedLayout* layout, PngFormat* format) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_read_info(png, info);
+    const png_byte colourType = png_get_color_type(png, info);
+    format->colour = colourType == PNG_COLOR_TYPE_PALETTE       ? PngColour::Palette
+                     : (colourType & PNG_COLOR_MASK_COLOR) != 0 ? PngColour::TrueColour
+                                                                : PngColour::Grey;
+    format->alphaChannel = (colourType & PNG_COLOR_MASK_ALPHA) != 0;
+    format->transparencyChunk = png_get_valid(png, info, PNG_INFO_tRNS) != 0;
     // Palette, grey below 8 bits and the transparency chunk all become 8-bit channels
     // with alpha; 16-bit samples are scaled down with rounding.
     png_set_expand(png);
@@ -153,6 +159,11 @@ private:
 }  // namespace
 
 Bitmap ReadPng(std::span<const std::uint8_t> data) {
+    PngFormat unused;
+    return ReadPng(data, unused);
+}
+
+Bitmap ReadPng(std::span<const std::uint8_t> data, PngFormat& format) {
     constexpr std::size_t kSignatureSize = 8;
     if (data.size() < kSignatureSize || png_sig_cmp(data.data(), 0, kSignatureSize) != 0) {
         throw ImageError("PNG: the data does not start with the PNG signature");
@@ -164,7 +175,8 @@ Bitmap ReadPng(std::span<const std::uint8_t> data) {
     png_set_user_limits(handle.png(), kMaxImageSide, kMaxImageSide);
 
     DecodedLayout layout{};
-    if (!ReadLayout(handle.png(), handle.info(), &layout)) Fail(text);
+    PngFormat stored;
+    if (!ReadLayout(handle.png(), handle.info(), &layout, &stored)) Fail(text);
     const auto pixels = std::int64_t{layout.width} * layout.height;
     if (pixels > kMaxImagePixels) {
         throw ImageError("PNG: the image is " + std::to_string(layout.width) + " x " + std::to_string(layout.height) +
@@ -180,6 +192,7 @@ Bitmap ReadPng(std::span<const std::uint8_t> data) {
         rows[y] = reinterpret_cast<png_bytep>(image.row(static_cast<int>(y)));
     }
     if (!ReadRows(handle.png(), rows.data())) Fail(text);
+    format = stored;
     return image;
 }
 

@@ -46,6 +46,7 @@ enum class Message : int {
     SkinStringsChanged = 1274,
     BackgroundChanged = 1284,
     FormSkinnableChanged = 1294,
+    FocusChanged = 45063,  // the focus moved inside a window; sender is the newly focused control
 };
 
 struct Notification {

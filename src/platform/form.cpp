@@ -240,7 +240,19 @@ void Form::SetActiveControl(WinControl* control) {
     focused_ = control;
     if (old) old->FocusChanged(false);
     if (focused_ == control && control) control->FocusChanged(true);
+    AnnounceFocus();
 }
+
+namespace {
+void NotifyTree(WinControl& root, const Notification& n) {
+    for (const auto& c : root.Controls()) {
+        c->Notify(n);
+        if (auto* w = dynamic_cast<WinControl*>(c.get())) NotifyTree(*w, n);
+    }
+}
+}  // namespace
+
+void Form::AnnounceFocus() { NotifyTree(*this, {Message::FocusChanged, focused_}); }
 
 void Form::SelectNext(bool forward) {
     std::vector<WinControl*> stops;

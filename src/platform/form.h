@@ -99,6 +99,9 @@ public:
     // The focused control (null when none).
     [[nodiscard]] WinControl* ActiveControl() const { return focused_; }
     void SetActiveControl(WinControl* control);
+    // Tells every control of the window where the focus is now (FocusChanged, sender the focused
+    // control or null), as happens after every focus move.
+    void AnnounceFocus();
     // Moves the focus to the next (or previous) Tab stop, wrapping around.
     void SelectNext(bool forward);
     // The control that holds the pointer until release, and the one under the pointer.

@@ -52,8 +52,10 @@ void HeadlessBackend::SetWindowOutline(Form& form, const std::optional<gfx::Regi
 
 void HeadlessBackend::SetWindowOpacity(Form& form, std::uint8_t opacity) { windows_[&form].opacity = opacity; }
 
-void HeadlessBackend::Present(Form& form, const gfx::Bitmap& /*backbuffer*/, const gfx::Rect& /*dirty*/) {
-    ++windows_[&form].presents;
+void HeadlessBackend::Present(Form& form, const gfx::Bitmap& /*backbuffer*/, const gfx::Rect& dirty) {
+    WindowState& state = windows_[&form];
+    ++state.presents;
+    state.lastPresented = dirty;
 }
 
 void HeadlessBackend::CapturePointer(Form& form, bool capture) {

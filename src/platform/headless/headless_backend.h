@@ -29,6 +29,7 @@ struct WindowState {
     std::optional<gfx::Region> outline;
     std::uint8_t opacity = 255;
     int presents = 0;
+    gfx::Rect lastPresented;  // the part of the backbuffer the last present repainted
 };
 
 // A backend without a display: a virtual clock that moves only when a test says so, and a

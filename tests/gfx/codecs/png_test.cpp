@@ -185,3 +185,35 @@ TEST(PngFiles, AMissingFileNamesItsPath) {
 }
 
 }  // namespace
+
+namespace {
+
+gfx::PngFormat FormatOf(const std::vector<std::uint8_t>& file) {
+    gfx::PngFormat format;
+    (void)gfx::ReadPng(file, format);
+    return format;
+}
+
+TEST(PngFormat, TellsTheStoredColourKindAndWhereAlphaCameFrom) {
+    using gfx::PngColour;
+    using gfx::PngFormat;
+    EXPECT_EQ(FormatOf(SmallRgbaFile()), (PngFormat{PngColour::TrueColour, true, false}));
+    EXPECT_EQ(FormatOf(PngBuilder(1, 1, 8, kGreyAlpha).ImageData({0, 1, 2}).Finish()),
+              (PngFormat{PngColour::Grey, true, false}));
+    EXPECT_EQ(FormatOf(PngBuilder(1, 1, 8, kGrey).Chunk("tRNS", {0, 9}).ImageData({0, 9}).Finish()),
+              (PngFormat{PngColour::Grey, false, true}));
+    EXPECT_EQ(FormatOf(PngBuilder(1, 1, 8, kPalette).Chunk("PLTE", {1, 2, 3}).ImageData({0, 0}).Finish()),
+              (PngFormat{PngColour::Palette, false, false}));
+    EXPECT_EQ(FormatOf(PngBuilder(1, 1, 8, kRgb).ImageData({0, 1, 2, 3}).Finish()),
+              (PngFormat{PngColour::TrueColour, false, false}));
+}
+
+TEST(PngFormat, ADamagedStreamLeavesTheGivenFormatAlone) {
+    gfx::PngFormat format{gfx::PngColour::Palette, true, true};
+    auto file = SmallRgbaFile();
+    file.resize(file.size() - 20);
+    EXPECT_THROW((void)gfx::ReadPng(file, format), ImageError);
+    EXPECT_EQ(format, (gfx::PngFormat{gfx::PngColour::Palette, true, true}));
+}
+
+}  // namespace
