@@ -86,8 +86,14 @@ void DrawSkinnedItemBackground(gfx::Bitmap& image, const MenuItemLook& look, boo
         stretch = r.InActiveStretchEffect;
     }
     if (source.empty() || !look.picture) return;
-    gfx::Bitmap strip;
-    ComposeHorzImage(strip, *look.picture, source, left, right, image.width(), stretch);
+    gfx::Bitmap own;
+    gfx::Bitmap* cached = nullptr;
+    if (look.backgrounds && frame < 0)
+        cached = separator ? &look.backgrounds->divider
+                           : (source == r.ActiveSkinRect ? &look.backgrounds->selected : &look.backgrounds->normal);
+    gfx::Bitmap& strip = cached ? *cached : own;
+    if (!cached || strip.width() != image.width())
+        ComposeHorzImage(strip, *look.picture, source, left, right, image.width(), stretch);
     gfx::Painter p(image);
     // A strip of another height than the item is fitted to it.
     if (strip.height() == image.height())

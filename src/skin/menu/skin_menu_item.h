@@ -9,6 +9,14 @@ namespace skin {
 class TMenuItem;
 class TspDataSkinMenuItem;
 
+// Item backgrounds composed once for a level, as all its items share their width; a
+// background of another width is composed again.
+struct ItemBackgroundCache {
+    gfx::Bitmap normal;
+    gfx::Bitmap selected;
+    gfx::Bitmap divider;
+};
+
 // What every item of one level draws with.
 struct MenuItemLook {
     // The menu-item record and its active picture; null record for the plain look.
@@ -20,6 +28,8 @@ struct MenuItemLook {
     // The level's own background (frame and fill), in popup coordinates, for items that
     // are transparent while not selected.
     const gfx::Bitmap* popupBackground = nullptr;
+    // The level's composed item backgrounds; null composes each time.
+    ItemBackgroundCache* backgrounds = nullptr;
 };
 
 // The object that shows one menu item in a popup: its place, its state and its drawing.

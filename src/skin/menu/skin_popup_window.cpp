@@ -103,6 +103,8 @@ void TspSkinPopupWindow::ChooseLook() {
     }
     itemLook_.morphing = look_.item && look_.item->Morphing && data && data->EnableSkinEffects;
     itemLook_.popupBackground = &background_;
+    backgrounds_ = {};
+    itemLook_.backgrounds = &backgrounds_;
 }
 
 void TspSkinPopupWindow::Build(const gfx::Rect& anchor, bool submenu, bool upwards) {

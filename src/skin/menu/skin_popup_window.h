@@ -89,6 +89,7 @@ private:
     const gfx::Bitmap* framePicture_ = nullptr;
     const gfx::Bitmap* maskPicture_ = nullptr;
     MenuItemLook itemLook_;
+    ItemBackgroundCache backgrounds_;
     std::vector<std::unique_ptr<TspSkinMenuItem>> items_;
     std::vector<int> heights_;
     int first_ = 0;
