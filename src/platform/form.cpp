@@ -91,6 +91,7 @@ void Form::SetBounds(int left, int top, int width, int height) {
     const bool resized = next.size() != bounds_.size();
     bounds_ = next;
     app_.GetBackend().SetWindowBounds(*this, bounds_);
+    if (!PopupStyle) app_.CancelPopups(this);  // a menu does not follow its moving owner
     if (resized) Resized();
 }
 
@@ -98,6 +99,7 @@ void Form::HandleBoundsChanged(const gfx::Rect& bounds) {
     if (bounds == bounds_) return;
     const bool resized = bounds.size() != bounds_.size();
     bounds_ = bounds;
+    if (!PopupStyle) app_.CancelPopups(this);
     if (resized) Resized();
 }
 
