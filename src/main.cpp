@@ -5,6 +5,7 @@
 #include <iostream>
 #include <map>
 #include <memory>
+#include <string_view>
 
 #include "game/clock.h"
 #include "game/game.h"
@@ -102,9 +103,29 @@ private:
     std::map<game::Gauge, GaugeView> gauges_;
 };
 
+constexpr std::string_view kUsage =
+    "Usage: burdomir [--help] [--version]\n"
+    "A life-simulation game: keep a down-and-out drunkard alive hour by hour.\n"
+    "Needs a graphical display (X11); reads its sound cues from sound/ in the working folder.\n"
+    "  --help     print this help and exit\n"
+    "  --version  print the version and exit\n";
+
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view option = argv[i];
+        if (option == "--help") {
+            std::cout << kUsage;
+            return 0;
+        }
+        if (option == "--version") {
+            std::cout << "burdomir " << BURDOMIR_VERSION << "\n";
+            return 0;
+        }
+        std::cerr << "burdomir: unknown option '" << option << "'\n" << kUsage;
+        return 2;
+    }
     try {
         platform::Application app(std::make_unique<platform::SdlBackend>());
         app.SetTitle("Burdomir");
