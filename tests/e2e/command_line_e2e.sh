@@ -40,23 +40,30 @@ run 5 "$game" --frobnicate
 [[ "$err" == *"Usage: burdomir"* ]] || fail "an unknown option did not print the usage"
 [ -z "$out" ] || fail "an unknown option wrote to stdout: $out"
 
-# Without a display both refuse at once with one line, whatever SDL could fall back to.
+# Without a display both refuse at once with one line, whatever SDL could fall back to. A
+# sanitizer build on a busy machine can be slow to start, so the quickest of three tries
+# must be within a second; one that waits for ever never is.
 for program in "$game" "$showcase"; do
   name=$(basename "$program")
   for display in unset ":9999"; do
-    start=$(date +%s%N)
-    if [ "$display" = unset ]; then
-      run 5 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy "$program"
-    else
-      run 5 env -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER DISPLAY="$display" SDL_AUDIODRIVER=dummy "$program"
-    fi
-    elapsed_ms=$((($(date +%s%N) - start) / 1000000))
-    [ "$status" -ne 124 ] || fail "$name with DISPLAY $display kept running"
-    [ "$status" -ne 0 ] || fail "$name with DISPLAY $display ended with status 0"
-    [ "$(wc -l <err.txt)" -eq 1 ] || fail "$name with DISPLAY $display printed more than one line: $err"
-    [[ "$err" == "$name: no display to open windows on"* ]] || fail "$name with DISPLAY $display printed: $err"
-    [ "$elapsed_ms" -lt 1000 ] || fail "$name with DISPLAY $display took $elapsed_ms ms to give up"
-    echo "e2e: $name, DISPLAY $display: status $status after $elapsed_ms ms: $err"
+    fastest=
+    for _ in 1 2 3; do
+      start=$(date +%s%N)
+      if [ "$display" = unset ]; then
+        run 5 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy "$program"
+      else
+        run 5 env -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER DISPLAY="$display" SDL_AUDIODRIVER=dummy "$program"
+      fi
+      elapsed_ms=$((($(date +%s%N) - start) / 1000000))
+      [ "$status" -ne 124 ] || fail "$name with DISPLAY $display kept running"
+      [ "$status" -ne 0 ] || fail "$name with DISPLAY $display ended with status 0"
+      [ "$(wc -l <err.txt)" -eq 1 ] || fail "$name with DISPLAY $display printed more than one line: $err"
+      [[ "$err" == "$name: no display to open windows on"* ]] || fail "$name with DISPLAY $display printed: $err"
+      if [ -z "$fastest" ] || [ "$elapsed_ms" -lt "$fastest" ]; then fastest=$elapsed_ms; fi
+      [ "$fastest" -lt 1000 ] && break
+    done
+    [ "$fastest" -lt 1000 ] || fail "$name with DISPLAY $display took $fastest ms at best to give up"
+    echo "e2e: $name, DISPLAY $display: status $status after $fastest ms: $err"
   done
 done
 echo "e2e: command line passed"
