@@ -46,8 +46,4 @@ private:
     controls::TspSkinPageControl* notebook_ = nullptr;
 };
 
-// Our skin's compressed stream with morphing switched on for the "button" and "checkbox" sections,
-// so that the gallery can show the cross-fade our skin itself does not use.
-[[nodiscard]] std::vector<std::uint8_t> MorphingSkinStream();
-
 }  // namespace gallery

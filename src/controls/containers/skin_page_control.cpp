@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "controls/containers/tab_image.h"
+#include "controls/ranges/skin_up_down.h"
 
 namespace controls {
 namespace {
@@ -84,6 +85,9 @@ void TspSkinPageControl::ApplySkinChange() {
         SetFont(defaultFont_);
     ApplyTabSize();
     RealignPages();
+    if (scroller_) Extract(*scroller_).reset();
+    scroller_ = nullptr;
+    UpdateScroller();
     Invalidate();
     if (ActivePage()) ActivePage()->Invalidate();
 }
@@ -209,6 +213,7 @@ int TspSkinPageControl::TabsOutOfView() const {
 }
 
 void TspSkinPageControl::Change() {
+    if (scroller_) scroller_->SetPosition(TabsScrolledLeft(TabRects()));
     TPageControl::Change();
     Invalidate();
     if (ActivePage()) ActivePage()->Invalidate();
@@ -279,5 +284,35 @@ void TspSkinPageControl::Notify(const platform::Notification& n) {
 }
 
 void TspSkinPageControl::FocusChanged(bool /*focused*/) { InvalidateRect(StripRect().united(SelectedTabArea())); }
+
+void TspSkinPageControl::Resized() {
+    TPageControl::Resized();
+    UpdateScroller();
+}
+
+void TspSkinPageControl::UpdateScroller() {
+    const int outside = TabsOutOfView();
+    if (outside == 0) {
+        if (scroller_) Extract(*scroller_).reset();
+        scroller_ = nullptr;
+        return;
+    }
+    const int scrolled = TabsScrolledLeft(TabRects());
+    if (!scroller_) {
+        scroller_ = &Make<TspSkinUpDown>();
+        scroller_->SetOrientation(TUDOrientation::udHorizontal);
+        scroller_->SetSkinDataName(section_ ? section_->UpDown : std::string("hupdown"));
+        scroller_->OnChange = [this](platform::Control&) { ScrollTabs(scroller_->Position()); };
+        if (skinData_) scroller_->SetSkinData(skinData_);
+    }
+    // Max follows the tabs that are out, so the scroller never scrolls past the last one.
+    scroller_->SetMin(0);
+    scroller_->SetMax(outside);
+    scroller_->Increment = 1;
+    if (scroller_->Position() != scrolled) scroller_->SetPosition(scrolled);
+    const int h = defaultItemHeight_;
+    const int top = TabPosition() == controls::TabPosition::Top ? 0 : Height() - h;
+    scroller_->SetBounds(Width() - 2 * h, top, 2 * h, h);
+}
 
 }  // namespace controls

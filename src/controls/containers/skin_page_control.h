@@ -11,6 +11,8 @@
 
 namespace controls {
 
+class TspSkinUpDown;
+
 // The skinned notebook of the game's main window: the page-control behaviour with every part
 // drawn from a "tab" section of the skin (the strip, each tab, the frame round the pages, the
 // page backgrounds), or a plain look without one. When single-line tabs run past the right
@@ -62,6 +64,8 @@ public:
     // How many tabs of a single line lie outside the room the tab scroller leaves (0 with
     // multi-line tabs): the scroller is shown while this is above 0.
     [[nodiscard]] int TabsOutOfView() const;
+    // The up-down that scrolls the tabs while some do not fit, or null.
+    [[nodiscard]] TspSkinUpDown* TabScroller() const { return scroller_; }
     // The close button of a visible tab, in client coordinates (empty without close buttons).
     [[nodiscard]] gfx::Rect CloseButtonRect(int tabIndex) const;
 
@@ -73,6 +77,7 @@ public:
     void MouseLeave() override;
     void Notify(const platform::Notification& n) override;
     void FocusChanged(bool focused) override;
+    void Resized() override;
 
 protected:
     [[nodiscard]] gfx::Rect AdjustDisplayRect(const gfx::Rect& native) const override;
@@ -89,6 +94,7 @@ private:
     [[nodiscard]] gfx::Font CaptionFont() const;
     void ApplyTabSize();
     void SetHotTab(int tab);
+    void UpdateScroller();
     void CloseTab(int tab);
 
     void PaintPlainBody(gfx::Painter& painter) const;
@@ -108,6 +114,7 @@ private:
     int oldHotTab_ = -1;
     int closeHot_ = -1;
     int closePressed_ = -1;
+    TspSkinUpDown* scroller_ = nullptr;
 };
 
 }  // namespace controls

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/containers/tab_image.h"
+#include "controls/ranges/skin_up_down.h"
 #include "page_fixture.h"
 
 namespace {
@@ -123,10 +124,23 @@ TEST_F(SkinPageControlTest, OneTabPastTheScrollerRoomCountsOnceAndGrowingClearsI
     const int lastRight = pc->TabRect(4).right;
     pc->SetWidth(lastRight + 2 * pc->DefaultItemHeight() + 3);
     EXPECT_EQ(pc->TabsOutOfView(), 0);
+    EXPECT_FALSE(pc->TabScroller());
     pc->SetWidth(lastRight + 2 * pc->DefaultItemHeight() + 2);
     EXPECT_EQ(pc->TabsOutOfView(), 1);
+    ASSERT_TRUE(pc->TabScroller());
+    EXPECT_EQ(pc->TabScroller()->Max(), 1);
+    EXPECT_EQ(pc->TabScroller()->Position(), 0);
+    EXPECT_EQ(pc->TabScroller()->SkinDataName(), "hupdown");
+    // Its buttons scroll the strip one tab at a time.
+    pc->TabScroller()->SetPosition(1);
+    EXPECT_EQ(pc->FirstVisibleTab(), 1);
+    EXPECT_LE(pc->TabRect(0).right, 0);
     pc->SetWidth(513);
+    EXPECT_EQ(pc->TabsOutOfView(), 1) << "the first tab is still scrolled out";
+    pc->TabScroller()->SetPosition(0);
+    pc->SetWidth(514);
     EXPECT_EQ(pc->TabsOutOfView(), 0);
+    EXPECT_FALSE(pc->TabScroller()) << "the control grew: the scroller goes";
     pc->SetMultiLine(true);
     pc->SetWidth(150);
     EXPECT_EQ(pc->TabsOutOfView(), 0) << "multi-line tabs wrap instead";
