@@ -7,7 +7,7 @@ const std::vector<GallerySection>& GallerySections() {
     static const std::vector<GallerySection> sections{
         {"Кнопки", BuildButtonSection},     {"Флажки и переключатели", BuildCheckRadioSection},
         {"Ползунки", BuildTrackBarSection}, {"Счётчики", BuildUpDownSection},
-        {"Поля ввода", BuildEditSection},
+        {"Поля ввода", BuildEditSection},   {"Меню", BuildMenuSection},
     };
     return sections;
 }

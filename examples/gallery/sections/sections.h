@@ -17,5 +17,8 @@ int BuildTrackBarSection(SectionContext& ctx);
 int BuildUpDownSection(SectionContext& ctx);
 // Edits: empty, with text, a selection, focused, disabled, read-only, and in a font of its own.
 int BuildEditSection(SectionContext& ctx);
+// A button that opens a menu of every item kind: a shortcut, a disabled item, a separator, a
+// titled separator, checked and radio items, a submenu, and enough items to scroll.
+int BuildMenuSection(SectionContext& ctx);
 
 }  // namespace gallery
