@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs the menu example under Xvfb and openbox: a right click on the window opens its system
-# menu at the pointer; choosing "Minimize" minimises the window, and after it is restored
+# Runs the menu example under Xvfb and openbox: a right click on the skinned window's caption
+# opens its system menu at the pointer; choosing "Minimize" minimises the window, and after it is restored
 # choosing "Close" ends the program. Usage: menu_e2e.sh <menu binary> <work dir>
 set -euo pipefail
 program=$1
@@ -52,19 +52,21 @@ done
 [ -n "$window" ] || fail "the menu window did not appear"
 sleep 0.5
 
-# The example's window lies at 200,150 and is 360 x 240; the system menu opens at the pointer,
-# its first item ("Minimize") one item below the top, "Close" after the separator.
+# The example's window lies at 200,150 and is 360 x 240, its caption bar the top 33 pixels; the
+# system menu opens at the pointer, its first item ("Minimize") at the top, "Close" after the
+# separator.
 open_system_menu() {
-  xdotool mousemove 330 330 click 3
+  xdotool mousemove 330 162 click 3
   sleep 0.6
 }
-# The colour of one screen pixel as ImageMagick names it.
-pixel() { import -window root -crop "1x1+$1+$2" txt:- | tail -1 | awk '{print $3}'; }
+# A checksum of the screen where the menu opens.
+under_menu() { import -window root -crop 60x40+335+168 +repage rgb:- | md5sum; }
 
+closed=$(under_menu)
 open_system_menu
 import -window root menu_open.png
-[ "$(pixel 340 343)" != "$(pixel 300 300)" ] || fail "no menu appeared at the pointer"
-xdotool mousemove 360 343 click 1
+[ "$(under_menu)" != "$closed" ] || fail "no menu appeared at the pointer"
+xdotool mousemove 360 175 click 1
 sleep 0.8
 state=$(xprop -id "$window" _NET_WM_STATE 2>/dev/null || true)
 echo "$state" | grep -q HIDDEN || fail "choosing Minimize did not minimise the window ($state)"
@@ -74,7 +76,7 @@ xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowmap "$windo
 sleep 0.8
 open_system_menu
 import -window root menu_again.png
-xdotool mousemove 360 370 click 1
+xdotool mousemove 360 202 click 1
 for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$program_pid" 2>/dev/null && fail "choosing Close did not end the program"
 wait "$program_pid" || fail "the program failed: $(cat menu.log)"

@@ -110,6 +110,32 @@ xdotool mousemove 778 140 sleep 0.2 mousedown 1 sleep 0.2 mousemove 790 140 slee
   mouseup 1
 wait_geometry "$sizeable" "480 40 340 200" "the sized window"
 
+# A right click on the sizeable window's caption opens its skinned system menu at the pointer:
+# "Minimize" and "Maximize" from the top, then a separator and "Close", each item about 20
+# pixels high; choosing "Close" closes the window.
+under_menu() { import -window root -crop 80x60+605+57 +repage rgb:- | md5sum; }
+before=$(under_menu)
+xdotool mousemove 600 52 sleep 0.2 click 3
+sleep 0.6
+import -window root system_menu.png
+[ "$(under_menu)" != "$before" ] || fail "no system menu opened at the pointer"
+xdotool mousemove 630 117 sleep 0.3 click 1
+for _ in $(seq 30); do window_named "$sizeable" >/dev/null || break; sleep 0.1; done
+window_named "$sizeable" >/dev/null && fail "choosing Close in the system menu did not close the window"
+
+# The dialog's system menu minimises it into its caption bar.
+read -r dx dy dw dh < <(window_geometry "$dialog")
+xdotool mousemove $((dx + 100)) $((dy + 12)) sleep 0.2 click 3
+sleep 0.6
+import -window root dialog_menu.png
+xdotool mousemove $((dx + 130)) $((dy + 26)) sleep 0.3 click 1
+sleep 0.5
+read -r _ _ bw bh < <(window_geometry "$dialog")
+[ "$bw $bh" = "200 39" ] || fail "choosing Minimize left the dialog ${bw}x${bh}"
+read -r bx by bw bh < <(window_geometry "$dialog")
+xdotool mousemove $((bx + 137)) $((by + 17)) sleep 0.2 click 1
+wait_geometry "$dialog" "$dx $dy $dw $dh" "the dialog restored after the system menu"
+
 # The dialog's minimise button turns it into a caption bar at the bottom-left of the work area.
 read -r dx dy dw dh < <(window_geometry "$dialog")
 xdotool mousemove $((dx + 238)) $((dy + 17)) sleep 0.2 click 1
@@ -121,6 +147,7 @@ import -window root minimised.png
 differs minimised.png $((bx + 100)) $((by + 12)) "$root" "the caption bar is drawn"
 
 # Its restore button brings it back where it was.
+sleep 0.3
 xdotool mousemove $((bx + 137)) $((by + 17)) sleep 0.2 click 1
 wait_geometry "$dialog" "$dx $dy $dw $dh" "the restored dialog"
 
