@@ -72,8 +72,15 @@ time_to_window() { # name program...
   for _ in $(seq 400); do window_named "$name" >/dev/null && break; sleep 0.01; done
   t1=$(now_ms)
   window_named "$name" >/dev/null || fail "'$name' never mapped"
-  last_pid=$pid
+  echo "$pid" >"$work/last.pid"
   echo $((t1 - t0))
+}
+# Ends the program time_to_window started and waits until its window is gone.
+stop_last() {
+  local pid
+  pid=$(cat "$work/last.pid")
+  kill "$pid" 2>/dev/null || true
+  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
 }
 # A cut of the screen, as text, to compare two moments of one place.
 crop() { import -window root -crop "$3x$4+$1+$2" +repage "$work/crop.png" && md5sum <"$work/crop.png"; }
@@ -82,9 +89,9 @@ crop() { import -window root -crop "$3x$4+$1+$2" +repage "$work/crop.png" && md5
 bare_times=() game_times=()
 for _ in 1 2 3; do
   bare_times+=("$(time_to_window bare "$bare")")
-  kill "$last_pid"; wait "$last_pid" 2>/dev/null || true
+  stop_last
   game_times+=("$(time_to_window Burdomir "$program")")
-  kill "$last_pid"; wait "$last_pid" 2>/dev/null || true
+  stop_last
 done
 median() { printf '%s\n' "$@" | sort -n | sed -n 2p; }
 bare_ms=$(median "${bare_times[@]}")
