@@ -1,0 +1,14 @@
+#include "gallery_section.h"
+#include "sections/sections.h"
+
+namespace gallery {
+
+const std::vector<GallerySection>& GallerySections() {
+    static const std::vector<GallerySection> sections{
+        {"Кнопки", BuildButtonSection},
+        {"Флажки и переключатели", BuildCheckRadioSection},
+    };
+    return sections;
+}
+
+}  // namespace gallery

@@ -1,0 +1,100 @@
+#include "gallery_window.h"
+
+#include <string>
+
+#include "gallery_section.h"
+#include "platform/label.h"
+#include "skin/package/default_skin.h"
+#include "skin/package/skin_package.h"
+
+namespace gallery {
+
+namespace {
+
+constexpr int kMargin = 8;
+constexpr int kHeadingHeight = 20;
+
+// A column: a plain windowed container the sections fill.
+class Column : public platform::WinControl {};
+
+platform::TLabel& Heading(platform::WinControl& parent, int top, const std::string& text, bool large) {
+    auto& label = parent.Make<platform::TLabel>();
+    label.SetFont({"Arial", large ? 16 : 14, large ? std::uint8_t(gfx::fsBold) : std::uint8_t(0), 0x00603010});
+    label.SetTransparent(true);
+    label.SetBounds(kMargin, top, GalleryWindow::kColumnWidth - 2 * kMargin, kHeadingHeight);
+    label.SetCaption(text);
+    return label;
+}
+
+// Replaces the first "key=..." line after [section] by "key=value".
+void SetKey(std::string& text, const std::string& section, const std::string& key, const std::string& value) {
+    const std::size_t start = text.find("[" + section + "]");
+    if (start == std::string::npos) return;
+    const std::size_t at = text.find("\n" + key + "=", start);
+    if (at == std::string::npos) return;
+    const std::size_t end = text.find_first_of("\r\n", at + 1);
+    text.replace(at + 1, end - at - 1, key + "=" + value);
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> MorphingSkinStream() {
+    const skin::SkinBytes package = skin::InflateSkin(skin::DefaultSkinData());
+    std::string_view definition;
+    (void)skin::ReadSkinBitmaps(package, definition);
+    const std::size_t bitmaps =
+        static_cast<std::size_t>(definition.data() - reinterpret_cast<const char*>(package.data()));
+    std::string text(definition);
+    SetKey(text, "button", "morphing", "1");
+    SetKey(text, "checkbox", "morphing", "1");
+    std::vector<std::uint8_t> changed(package.begin(), package.begin() + static_cast<std::ptrdiff_t>(bitmaps));
+    changed.insert(changed.end(), text.begin(), text.end());
+    return skin::DeflateSkin(changed);
+}
+
+GalleryWindow::GalleryWindow(platform::Application& app) : platform::Form(app) {
+    SetCaption("Burdomir: галерея элементов");
+    Position = platform::FormPosition::DesktopCenter;
+    BorderStyle = platform::BorderStyle::Single;
+    stored_ = &Own<skin::TspCompressedStoredSkin>();
+    skin_ = &Own<skin::TspSkinData>(this);
+    stored_->SetData(skin::DefaultSkinData());
+    skin_->SetCompressedStoredSkin(stored_);
+    morphStored_ = &Own<skin::TspCompressedStoredSkin>();
+    morphSkin_ = &Own<skin::TspSkinData>();
+    morphStored_->SetData(MorphingSkinStream());
+    morphSkin_->SetCompressedStoredSkin(morphStored_);
+
+    skinnedColumn_ = &Make<Column>();
+    plainColumn_ = &Make<Column>();
+    plainColumn_->Color = 0x00E8E8E8;
+    const int height = std::max(BuildColumn(*skinnedColumn_, skin_, morphSkin_, skinnedFocus_),
+                                BuildColumn(*plainColumn_, nullptr, nullptr, plainFocus_));
+    skinnedColumn_->SetBounds(0, 0, kColumnWidth, height);
+    plainColumn_->SetBounds(kColumnWidth, 0, kColumnWidth, height);
+    SetClientSize(2 * kColumnWidth, height);
+}
+
+int GalleryWindow::BuildColumn(platform::WinControl& column, skin::TspSkinData* skin, skin::TspSkinData* morphSkin,
+                               std::vector<platform::WinControl*>& focus) {
+    column.SetBounds(0, 0, kColumnWidth, 2000);
+    Heading(column, kMargin, skin ? "Наша обложка" : "Без обложки", true);
+    int top = kMargin + kHeadingHeight + 6;
+    for (const GallerySection& section : GallerySections()) {
+        Heading(column, top, section.Title, false);
+        top += kHeadingHeight;
+        SectionContext ctx{column, skin, morphSkin, top, kColumnWidth - 2 * kMargin, &focus};
+        top += section.Build(ctx) + 10;
+    }
+    return top;
+}
+
+gfx::Rect GalleryWindow::ColumnRect(bool skinned) const {
+    return (skinned ? skinnedColumn_ : plainColumn_)->BoundsRect();
+}
+
+void GalleryWindow::FormShow() {
+    if (!skinnedFocus_.empty()) skinnedFocus_.front()->SetFocus();
+}
+
+}  // namespace gallery

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/form.h"
+#include "skin/package/compressed_stored_skin.h"
+#include "skin/skin_data.h"
+
+namespace gallery {
+
+// The gallery window: two columns, our skin on the left and the built-in look on the right, each
+// with every section of GallerySections().
+class GalleryWindow : public platform::Form {
+public:
+    // The width of one column.
+    static constexpr int kColumnWidth = 330;
+
+    explicit GalleryWindow(platform::Application& app);
+
+    // The controls that show a focused look, for the skinned (left) or the plain (right) column.
+    [[nodiscard]] const std::vector<platform::WinControl*>& FocusSamples(bool skinned) const {
+        return skinned ? skinnedFocus_ : plainFocus_;
+    }
+    // The column's rectangle in the client area.
+    [[nodiscard]] gfx::Rect ColumnRect(bool skinned) const;
+
+    void FormShow() override;
+
+private:
+    int BuildColumn(platform::WinControl& column, skin::TspSkinData* skin, skin::TspSkinData* morphSkin,
+                    std::vector<platform::WinControl*>& focus);
+
+    skin::TspCompressedStoredSkin* stored_ = nullptr;
+    skin::TspSkinData* skin_ = nullptr;
+    skin::TspCompressedStoredSkin* morphStored_ = nullptr;
+    skin::TspSkinData* morphSkin_ = nullptr;
+    platform::WinControl* skinnedColumn_ = nullptr;
+    platform::WinControl* plainColumn_ = nullptr;
+    std::vector<platform::WinControl*> skinnedFocus_;
+    std::vector<platform::WinControl*> plainFocus_;
+};
+
+// Our skin's compressed stream with morphing switched on for the "button" and "checkbox" sections,
+// so that the gallery can show the cross-fade our skin itself does not use.
+[[nodiscard]] std::vector<std::uint8_t> MorphingSkinStream();
+
+}  // namespace gallery
