@@ -1,0 +1,63 @@
+#include "ui/dialog_form.h"
+
+#include <utility>
+
+#include "ui/Unit1.h"
+#include "ui/Unit2.h"
+#include "ui/program.h"
+
+namespace ui {
+
+namespace {
+
+constexpr int kButtonWidth = 89;
+constexpr int kButtonHeight = 25;
+
+}  // namespace
+
+DialogForm::DialogForm(platform::Application& app, Program& program, std::string caption, int clientWidth,
+                       int clientHeight, bool sizeable)
+    : Form(app), program_(program) {
+    Position = platform::FormPosition::DesktopCenter;
+    BorderStyle = sizeable ? platform::BorderStyle::Sizeable : platform::BorderStyle::Dialog;
+    SetCaption(std::move(caption));
+    SetClientSize(clientWidth, clientHeight);
+}
+
+game::Game& DialogForm::Game() const { return program_.Form2().Game(); }
+
+void DialogForm::Apply(const game::Outcome& outcome) {
+    for (const auto& c : outcome.captions)
+        if (auto it = captions_.find(c.caption); it != captions_.end()) it->second->SetCaption(c.text);
+    if (outcome.actionButtonEnabled && actionButton_) actionButton_->SetEnabled(*outcome.actionButtonEnabled);
+    program_.Form2().Apply(outcome);
+}
+
+platform::TLabel& DialogForm::AddLabel(int left, int top, int fontHeight, std::string text) {
+    auto& label = Make<platform::TLabel>();
+    label.SetFont({"MS Sans Serif", -fontHeight, 0, gfx::clWindowText});
+    label.SetTransparent(true);
+    label.SetBounds(left, top, 0, 0);
+    label.SetCaption(std::move(text));
+    return label;
+}
+
+platform::TLabel& DialogForm::AddWrappedLabel(int left, int top, int width, int height, int fontHeight,
+                                              std::string text) {
+    auto& label = AddLabel(left, top, fontHeight, std::move(text));
+    label.SetAutoSize(false);
+    label.SetWordWrap(true);
+    label.SetBounds(left, top, width, height);
+    return label;
+}
+
+controls::TspSkinButton& DialogForm::AddButton(int left, int top, std::string caption) {
+    auto& button = Make<controls::TspSkinButton>();
+    button.SetSkinData(&program_.Form1().spSkinData1);
+    button.SetSkinDataName("button");
+    button.SetBounds(left, top, kButtonWidth, kButtonHeight);
+    button.SetCaption(std::move(caption));
+    return button;
+}
+
+}  // namespace ui
