@@ -5,8 +5,9 @@ namespace gallery {
 
 const std::vector<GallerySection>& GallerySections() {
     static const std::vector<GallerySection> sections{
-        {"Кнопки", BuildButtonSection},
-        {"Флажки и переключатели", BuildCheckRadioSection},
+        {"Кнопки", BuildButtonSection},     {"Флажки и переключатели", BuildCheckRadioSection},
+        {"Ползунки", BuildTrackBarSection}, {"Счётчики", BuildUpDownSection},
+        {"Поля ввода", BuildEditSection},
     };
     return sections;
 }

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "gallery_section.h"
+#include "gallery_skin_variant.h"
 #include "platform/label.h"
 #include "skin/package/default_skin.h"
-#include "skin/package/skin_package.h"
 
 namespace gallery {
 
@@ -26,31 +26,7 @@ platform::TLabel& Heading(platform::WinControl& parent, int top, const std::stri
     return label;
 }
 
-// Replaces the first "key=..." line after [section] by "key=value".
-void SetKey(std::string& text, const std::string& section, const std::string& key, const std::string& value) {
-    const std::size_t start = text.find("[" + section + "]");
-    if (start == std::string::npos) return;
-    const std::size_t at = text.find("\n" + key + "=", start);
-    if (at == std::string::npos) return;
-    const std::size_t end = text.find_first_of("\r\n", at + 1);
-    text.replace(at + 1, end - at - 1, key + "=" + value);
-}
-
 }  // namespace
-
-std::vector<std::uint8_t> MorphingSkinStream() {
-    const skin::SkinBytes package = skin::InflateSkin(skin::DefaultSkinData());
-    std::string_view definition;
-    (void)skin::ReadSkinBitmaps(package, definition);
-    const std::size_t bitmaps =
-        static_cast<std::size_t>(definition.data() - reinterpret_cast<const char*>(package.data()));
-    std::string text(definition);
-    SetKey(text, "button", "morphing", "1");
-    SetKey(text, "checkbox", "morphing", "1");
-    std::vector<std::uint8_t> changed(package.begin(), package.begin() + static_cast<std::ptrdiff_t>(bitmaps));
-    changed.insert(changed.end(), text.begin(), text.end());
-    return skin::DeflateSkin(changed);
-}
 
 GalleryWindow::GalleryWindow(platform::Application& app) : platform::Form(app) {
     SetCaption("Burdomir: галерея элементов");
@@ -62,7 +38,7 @@ GalleryWindow::GalleryWindow(platform::Application& app) : platform::Form(app) {
     skin_->SetCompressedStoredSkin(stored_);
     morphStored_ = &Own<skin::TspCompressedStoredSkin>();
     morphSkin_ = &Own<skin::TspSkinData>();
-    morphStored_->SetData(MorphingSkinStream());
+    morphStored_->SetData(DefaultSkinWith({{"button", "morphing", "1"}, {"checkbox", "morphing", "1"}}));
     morphSkin_->SetCompressedStoredSkin(morphStored_);
 
     skinnedColumn_ = &Make<Column>();

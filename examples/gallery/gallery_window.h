@@ -41,8 +41,4 @@ private:
     std::vector<platform::WinControl*> plainFocus_;
 };
 
-// Our skin's compressed stream with morphing switched on for the "button" and "checkbox" sections,
-// so that the gallery can show the cross-fade our skin itself does not use.
-[[nodiscard]] std::vector<std::uint8_t> MorphingSkinStream();
-
 }  // namespace gallery

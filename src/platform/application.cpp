@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <iostream>
 
+#include "gfx/text.h"
 #include "platform/message_box.h"
+#include "platform/popup_window.h"
 #include "platform/timer.h"
 
 namespace platform {
@@ -93,6 +95,8 @@ bool Application::AcceptsInput(const Form& form) const {
 
 void Application::DeliverMouseDown(Form& form, gfx::Point window, gfx::Point screen, MouseButton button,
                                    unsigned shift) {
+    // A press anywhere but on a popup ends the popups first, as it ends a menu.
+    if (!form.PopupStyle) CancelPopups(nullptr);
     if (!AcceptsInput(form)) {
         BringToFront(*modal_.back());
         return;
@@ -125,16 +129,32 @@ void Application::DeliverMouseLeave(Form& form) {
 
 void Application::DeliverKeyDown(Form& form, Key key, unsigned shift) {
     if (!AcceptsInput(form)) return;
+    if (PopupWindow* popup = InnermostPopup(form)) {
+        Guarded([&] { popup->PopupKeyDown(key, shift); });
+        return;
+    }
     Guarded([&] { form.HandleKeyDown(key, shift); });
 }
 
 void Application::DeliverKeyUp(Form& form, Key key, unsigned shift) {
     if (!AcceptsInput(form)) return;
+    if (PopupWindow* popup = InnermostPopup(form)) {
+        Guarded([&] { popup->PopupKeyUp(key, shift); });
+        return;
+    }
     Guarded([&] { form.HandleKeyUp(key, shift); });
 }
 
 void Application::DeliverText(Form& form, std::string_view utf8, unsigned shift) {
     if (!AcceptsInput(form)) return;
+    if (PopupWindow* popup = InnermostPopup(form)) {
+        for (char32_t ch : gfx::DecodeUtf8(utf8)) {
+            // The popup may close under its own key; the rest of the text goes nowhere.
+            if (ch < 0x20 || ch == 0x7F || InnermostPopup(form) != popup) continue;
+            Guarded([&] { popup->PopupKeyPress(ch); });
+        }
+        return;
+    }
     Guarded([&] { form.HandleText(utf8, shift); });
 }
 
@@ -174,6 +194,8 @@ void Application::Unregister(Timer& timer) { EraseValue(timers_, &timer); }
 void Application::Activate(Form* form) {
     if (form == active_ || (form && form->PopupStyle)) return;
     Form* old = active_;
+    // A window losing the activation takes its popups with it.
+    if (old) CancelPopups(old);
     active_ = form;
     if (form) backend_->RaiseWindow(*form);
     if (old) old->SetActiveState(false);
@@ -243,6 +265,28 @@ void Application::UpdateAll() {
     const std::vector<Form*> snapshot = zorder_;
     for (Form* f : snapshot)
         if (HasValue(forms_, f)) Guarded([&] { f->Update(); });
+}
+
+void Application::RegisterPopup(PopupWindow& popup) { popups_.push_back(&popup); }
+
+void Application::UnregisterPopup(PopupWindow& popup) { EraseValue(popups_, &popup); }
+
+PopupWindow* Application::InnermostPopup(const Form& owner) const {
+    for (auto it = zorder_.rbegin(); it != zorder_.rend(); ++it) {
+        if (!(*it)->PopupStyle) break;
+        for (PopupWindow* p : popups_)
+            if (p == *it && &p->PopupOwner() == &owner) return p;
+    }
+    return nullptr;
+}
+
+void Application::CancelPopups(const Form* owner) {
+    // Cancelling one popup may close or destroy others: work on a snapshot.
+    const std::vector<PopupWindow*> snapshot = popups_;
+    for (PopupWindow* p : snapshot) {
+        if (!HasValue(popups_, p) || !p->Visible() || (owner && &p->PopupOwner() != owner)) continue;
+        Guarded([&] { p->CancelMode(); });
+    }
 }
 
 }  // namespace platform

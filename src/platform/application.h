@@ -16,6 +16,7 @@
 
 namespace platform {
 
+class PopupWindow;
 class Timer;
 
 // The program: its title, its windows in creation order, the event loop with its timers,
@@ -132,12 +133,21 @@ public:
     // Paints every window with pending changes.
     void UpdateAll();
 
+    // Popup windows (menu levels) know their owner; keys for an owner go to its innermost
+    // shown popup, the front-most one.
+    void RegisterPopup(PopupWindow& popup);
+    void UnregisterPopup(PopupWindow& popup);
+    [[nodiscard]] PopupWindow* InnermostPopup(const Form& owner) const;
+    // Cancels the shown popups of one owner, or every shown popup when owner is null.
+    void CancelPopups(const Form* owner);
+
 private:
     std::unique_ptr<Backend> backend_;
     std::string title_;
     std::vector<Form*> forms_;
     std::vector<std::unique_ptr<Form>> owned_;
     std::vector<Timer*> timers_;
+    std::vector<PopupWindow*> popups_;
     std::vector<Form*> modal_;
     std::vector<Form*> zorder_;
     Form* active_ = nullptr;

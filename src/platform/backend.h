@@ -12,6 +12,7 @@ namespace platform {
 
 class Application;
 class Audio;
+class Clipboard;
 class Form;
 
 // What differs between running on a real display and running in tests: event input, the
@@ -61,6 +62,8 @@ public:
 
     // The sound output; null where the backend has none.
     [[nodiscard]] virtual Audio* GetAudio() = 0;
+    // The clipboard for text.
+    [[nodiscard]] virtual Clipboard& GetClipboard() = 0;
 };
 
 }  // namespace platform

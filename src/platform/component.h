@@ -41,6 +41,8 @@ enum class Message : int {
     SkinChanging = 1225,
     SkinChanged = 1226,
     SkinChangeDone = 1227,
+    MenuClosed = 1228,
+    MenuCommandDone = 1229,
     SkinStringsChanged = 1274,
     BackgroundChanged = 1284,
     FormSkinnableChanged = 1294,

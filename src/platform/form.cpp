@@ -91,6 +91,7 @@ void Form::SetBounds(int left, int top, int width, int height) {
     const bool resized = next.size() != bounds_.size();
     bounds_ = next;
     app_.GetBackend().SetWindowBounds(*this, bounds_);
+    if (!PopupStyle) app_.CancelPopups(this);  // a menu does not follow its moving owner
     if (resized) Resized();
 }
 
@@ -98,6 +99,7 @@ void Form::HandleBoundsChanged(const gfx::Rect& bounds) {
     if (bounds == bounds_) return;
     const bool resized = bounds.size() != bounds_.size();
     bounds_ = bounds;
+    if (!PopupStyle) app_.CancelPopups(this);
     if (resized) Resized();
 }
 
@@ -125,6 +127,7 @@ void Form::Show() {
         if (!PopupStyle) app_.Activate(this);
         return;
     }
+    Frame().Showing(!shownOnce_);
     if (!shownOnce_) {
         shownOnce_ = true;
         if (Position == FormPosition::DesktopCenter) CenterOnWorkArea();
@@ -284,24 +287,41 @@ void Form::InvalidateWindow(const gfx::Rect& window) {
     if (!r.empty()) dirty_ = dirty_.united(r);
 }
 
-void Form::InvalidateNonClient() { InvalidateWindow({0, 0, Width(), Height()}); }
+void Form::InvalidateNonClient() { frameDirty_ = true; }
+
+void Form::Notify(const Notification& n) {
+    if (hook_) hook_->Notify(n);
+}
 
 gfx::Rect Form::PaintDirty() {
+    const gfx::Rect all{0, 0, Width(), Height()};
     if (backbuffer_.size() != bounds_.size()) {
         backbuffer_.Reset(Width(), Height(), gfx::ColorToPixel(gfx::clBtnFace));
-        dirty_ = {0, 0, Width(), Height()};
+        dirty_ = all;
     }
     const gfx::Rect area = dirty_;
+    const bool frame = frameDirty_ && !all.empty();
     dirty_ = {};
-    if (area.empty()) return area;
+    frameDirty_ = false;
     gfx::Painter painter(backbuffer_);
+    const gfx::Rect client = ClientRectInWindow();
+    if (frame && !area.contains(all)) {
+        // The ring around the client area; the controls inside keep their pixels.
+        const gfx::Rect ring[] = {{0, 0, all.right, client.top},
+                                  {0, client.bottom, all.right, all.bottom},
+                                  {0, client.top, client.left, client.bottom},
+                                  {client.right, client.top, all.right, client.bottom}};
+        gfx::PainterSaver saver(painter);
+        painter.ClipRegion(gfx::Region::FromRects(ring));
+        Frame().PaintNonClient(painter, bounds_.size());
+    }
+    if (area.empty()) return frame ? all : area;
     painter.ClipRect(area);
     Frame().PaintNonClient(painter, bounds_.size());
-    const gfx::Rect client = ClientRectInWindow();
     painter.Translate(client.top_left());
     painter.ClipRect({0, 0, client.width(), client.height()});
     if (!painter.ClipBounds().empty()) PaintTree(painter);
-    return area;
+    return frame ? all : area;
 }
 
 void Form::Update() {
@@ -371,7 +391,9 @@ void Form::ContinueMoveSize(gfx::Point screen) {
     const gfx::Point d = screen - moveStartPointer_;
     gfx::Rect r = moveStartBounds_;
     if (moveSize_ == HitTest::Caption) {
-        SetBounds(r.translated(d));
+        r = r.translated(d);
+        Frame().Moving(r);
+        SetBounds(r);
         return;
     }
     const auto code = static_cast<int>(moveSize_);
@@ -406,6 +428,7 @@ void Form::EndMoveSize() {
 void Form::HandleMouseDown(gfx::Point window, gfx::Point screen, MouseButton button, unsigned shift) {
     const HitTest code = HitTestAt(window);
     if (code != HitTest::Client && !capture_) {
+        if (button == MouseButton::Left && (shift & ssDouble) && Frame().NonClientDoubleClick(window, code)) return;
         if (button == MouseButton::Left && (code == HitTest::Caption || IsSizingEdge(code))) {
             BeginMoveSize(code, screen);
             return;
@@ -557,6 +580,7 @@ void Form::SetActiveState(bool active) {
     if (active == active_) return;
     active_ = active;
     Frame().ActivationChanged(active);
+    if (focused_) focused_->WindowActivationChanged(active);
     InvalidateNonClient();
     if (active)
         FormActivate();

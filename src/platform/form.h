@@ -109,7 +109,8 @@ public:
     void SetMouseCapture(Control* control);
     [[nodiscard]] Control* HoverControl() const { return hover_; }
 
-    // Marks a part of the window (window coordinates) for repainting; the non-client part.
+    // Marks a part of the window (window coordinates) for repainting; the non-client part
+    // alone (the client's controls are not painted again for it).
     void InvalidateWindow(const gfx::Rect& window);
     void InvalidateNonClient();
     // Paints what is dirty into the backbuffer and presents it.
@@ -156,6 +157,8 @@ public:
     }
 
     void Resized() override;
+    // Passes the notification to the frame hook first; windows that override it call this.
+    void Notify(const Notification& n) override;
 
 private:
     [[nodiscard]] FrameHook& Frame() const { return hook_ ? *hook_ : *plainFrame_; }
@@ -188,6 +191,7 @@ private:
     bool clickArmed_ = false;
     bool nonClientPressed_ = false;
     bool pointerInNonClient_ = false;
+    bool frameDirty_ = false;  // the non-client part alone needs repainting
 
     HitTest moveSize_ = HitTest::Nowhere;
     gfx::Point moveStartPointer_;

@@ -2,6 +2,7 @@
 
 #include "gfx/geometry.h"
 #include "gfx/painter.h"
+#include "platform/component.h"
 #include "platform/input.h"
 
 namespace platform {
@@ -38,6 +39,9 @@ public:
     virtual void NonClientMouseUp(gfx::Point /*window*/, MouseButton /*button*/, unsigned /*shift*/) {}
     virtual void NonClientMouseMove(gfx::Point /*window*/, unsigned /*shift*/) {}
     virtual void NonClientLeave() {}
+    // A double click of the left button on the non-client part (code is its hit test); true
+    // when the hook used it, false lets the window start its move or size loop as usual.
+    virtual bool NonClientDoubleClick(gfx::Point /*window*/, HitTest /*code*/) { return false; }
 
     // The window's size changed (window coordinates start at 0, 0).
     virtual void Resized(gfx::Size /*window*/) {}
@@ -48,6 +52,12 @@ public:
     // A move or size loop starts (code says which) and ends.
     virtual void MoveSizeStart(HitTest /*code*/) {}
     virtual void MoveSizeEnd() {}
+    // A move loop proposes new outer bounds (screen pixels); the hook may change them.
+    virtual void Moving(gfx::Rect& /*proposed*/) {}
+    // The window is about to be shown; first is true at its first showing.
+    virtual void Showing(bool /*first*/) {}
+    // A notification sent to the window, seen by the hook before the window's own handler.
+    virtual void Notify(const Notification& /*n*/) {}
 };
 
 }  // namespace platform

@@ -86,6 +86,15 @@ char32_t ToLowerChar(char32_t ch) {
     if (ch >= U'A' && ch <= U'Z') return ch + 32;
     if (ch >= 0x0410 && ch <= 0x042F) return ch + 0x20;
     if (ch >= 0x0400 && ch <= 0x040F) return ch + 0x50;
+    if (ch == 0x0490) return 0x0491;
+    return ch;
+}
+
+char32_t ToUpperChar(char32_t ch) {
+    if (ch >= U'a' && ch <= U'z') return ch - 32;
+    if (ch >= 0x0430 && ch <= 0x044F) return ch - 0x20;
+    if (ch >= 0x0450 && ch <= 0x045F) return ch - 0x50;
+    if (ch == 0x0491) return 0x0490;
     return ch;
 }
 

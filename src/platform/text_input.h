@@ -14,5 +14,7 @@ namespace platform {
 [[nodiscard]] bool Windows1251CanHold(char32_t ch);
 // Lower case for Latin and Cyrillic letters, other characters unchanged.
 [[nodiscard]] char32_t ToLowerChar(char32_t ch);
+// Upper case for Latin and Cyrillic letters, other characters unchanged.
+[[nodiscard]] char32_t ToUpperChar(char32_t ch);
 
 }  // namespace platform

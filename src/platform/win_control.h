@@ -50,6 +50,8 @@ public:
     void SetFocus();
     // The focus arrived or left.
     virtual void FocusChanged(bool /*focused*/) { Invalidate(); }
+    // The window holding the focus here became the active one or stopped being it.
+    virtual void WindowActivationChanged(bool /*active*/) {}
     // Keys a control handles itself instead of the form's Tab, Enter and Esc handling.
     virtual bool WantsKey(Key /*key*/) const { return false; }
 

@@ -62,7 +62,11 @@ int BuildButtonSection(SectionContext& ctx) {
     } else {
         morph.SetCaption("Без перехода");
     }
-    return 3 * (kHeight + kGap);
+    // Free size: the picture is spread around its client rectangle to any height.
+    auto& tall = Button(ctx, 9, "Своя высота");
+    tall.SetUseSkinSize(false);
+    tall.SetBounds(tall.Left(), tall.Top(), 2 * kWidth + kGap, 40);
+    return 3 * (kHeight + kGap) + 40 + kGap;
 }
 
 }  // namespace gallery

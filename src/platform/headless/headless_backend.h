@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/backend.h"
+#include "platform/clipboard.h"
 #include "platform/headless/headless_audio.h"
 #include "platform/message_box.h"
 
@@ -61,6 +62,7 @@ public:
     void CapturePointer(Form& form, bool capture) override;
     gfx::Point PointerPosition() override { return pointer_; }
     Audio* GetAudio() override;
+    Clipboard& GetClipboard() override { return clipboard_; }
 
     // Test side.
     void SetClock(std::int64_t ms) { clock_ = ms; }
@@ -93,6 +95,7 @@ private:
     gfx::Point pointer_;
     int stalled_ = 0;
     std::unique_ptr<HeadlessAudio> audio_;
+    MemoryClipboard clipboard_;
 };
 
 }  // namespace platform::headless

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/backend.h"
+#include "platform/sdl/sdl_clipboard.h"
 
 struct SDL_Window;
 struct SDL_Cursor;
@@ -49,6 +50,7 @@ public:
     void CapturePointer(Form& form, bool capture) override;
     gfx::Point PointerPosition() override;
     Audio* GetAudio() override;
+    Clipboard& GetClipboard() override { return clipboard_; }
 
 private:
     // One form's native window, made at its first showing, when the form's style is known.
@@ -72,6 +74,7 @@ private:
     std::array<SDL_Cursor*, 10> cursors_{};
     Cursor cursor_ = Cursor::Default;
     std::unique_ptr<SdlAudio> audio_;
+    SdlClipboard clipboard_;
 };
 
 }  // namespace platform

@@ -28,11 +28,15 @@ protected:
 TEST_F(Gallery, EveryStateWithOurSkin) {
     EXPECT_TRUE(testsupport::MatchesGolden(Column(driver, *window, true, 0), "Gallery_SkinFocusedButton"));
     EXPECT_TRUE(testsupport::MatchesGolden(Column(driver, *window, true, 1), "Gallery_SkinFocusedCheckBox"));
+    EXPECT_TRUE(testsupport::MatchesGolden(Column(driver, *window, true, 2), "Gallery_SkinFocusedTrackBar"));
+    EXPECT_TRUE(testsupport::MatchesGolden(Column(driver, *window, true, 3), "Gallery_SkinFocusedEdit"));
 }
 
 TEST_F(Gallery, EveryStateWithoutASkin) {
     EXPECT_TRUE(testsupport::MatchesGolden(Column(driver, *window, false, 0), "Gallery_PlainFocusedButton"));
     EXPECT_TRUE(testsupport::MatchesGolden(Column(driver, *window, false, 1), "Gallery_PlainFocusedCheckBox"));
+    EXPECT_TRUE(testsupport::MatchesGolden(Column(driver, *window, false, 2), "Gallery_PlainFocusedTrackBar"));
+    EXPECT_TRUE(testsupport::MatchesGolden(Column(driver, *window, false, 3), "Gallery_PlainFocusedEdit"));
 }
 
 }  // namespace
