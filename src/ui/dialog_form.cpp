@@ -17,10 +17,16 @@ constexpr int kButtonHeight = 25;
 
 DialogForm::DialogForm(platform::Application& app, Program& program, std::string caption, int clientWidth,
                        int clientHeight, bool sizeable)
-    : Form(app), program_(program) {
+    : Form(app), spSkinForm1(Own<skin::TspSkinForm>(this)), program_(program) {
     Position = platform::FormPosition::DesktopCenter;
     BorderStyle = sizeable ? platform::BorderStyle::Sizeable : platform::BorderStyle::Dialog;
     SetCaption(std::move(caption));
+    spSkinForm1.Sizeable = sizeable;
+    spSkinForm1.SetBorderIcons(0);
+    spSkinForm1.SetHideCaptionButtons(true);
+    spSkinForm1.ClientWidth = clientWidth;
+    spSkinForm1.ClientHeight = clientHeight;
+    spSkinForm1.SetSkinData(&program.Form1().spSkinData1);
     SetClientSize(clientWidth, clientHeight);
 }
 
@@ -32,6 +38,8 @@ void DialogForm::Apply(const game::Outcome& outcome) {
     if (outcome.actionButtonEnabled && actionButton_) actionButton_->SetEnabled(*outcome.actionButtonEnabled);
     program_.Form2().Apply(outcome);
 }
+
+void DialogForm::FormClose(platform::CloseAction& action) { action = platform::CloseAction::None; }
 
 platform::TLabel& DialogForm::AddLabel(int left, int top, int fontHeight, std::string text) {
     auto& label = Make<platform::TLabel>();

@@ -8,6 +8,7 @@
 #include "game/outcome.h"
 #include "platform/form.h"
 #include "platform/label.h"
+#include "skin/frame/skin_form.h"
 
 namespace ui {
 
@@ -19,11 +20,16 @@ class Program;
 // to the main window. Dialogs are created once and only shown and hidden afterwards.
 class DialogForm : public platform::Form {
 public:
+    // The skinned frame; it shows no caption buttons.
+    skin::TspSkinForm& spSkinForm1;
+
     // The game every window acts on.
     [[nodiscard]] game::Game& Game() const;
     // Shows an outcome: the sliders, captions and action button of this dialog, then the
     // main window's part, the messages, the dialog to show or close and the ending.
     void Apply(const game::Outcome& outcome);
+    // A close request from the window system is refused: only the dialog's own actions close it.
+    void FormClose(platform::CloseAction& action) override;
 
 protected:
     DialogForm(platform::Application& app, Program& program, std::string caption, int clientWidth, int clientHeight,
