@@ -16,6 +16,10 @@ namespace {
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kInfoHeaderSize = 40;
 constexpr std::size_t kHeadersSize = kFileHeaderSize + kInfoHeaderSize;
+// Where the bit-field masks start: right after the 40-byte fields, inside a longer header
+// or following a 40-byte one.
+constexpr std::size_t kMasksAt = kHeadersSize;
+constexpr std::uint32_t kBitFields = 3;
 
 [[noreturn]] void Fail(const std::string& what) { throw ImageError("BMP: " + what); }
 
@@ -35,7 +39,7 @@ std::string CompressionName(std::uint32_t compression) {
             return "RLE8 compression";
         case 2:
             return "RLE4 compression";
-        case 3:
+        case kBitFields:
             return "bit-field masks";
         case 4:
             return "embedded JPEG";
@@ -46,23 +50,87 @@ std::string CompressionName(std::uint32_t compression) {
     }
 }
 
+// The information headers read: the classic 40-byte one and the 108- and 124-byte ones
+// that image editors write (they add masks, colour space and profile fields, all of which
+// but the masks are ignored). The others are named so that the error tells which it was.
+void CheckInfoHeaderSize(std::uint32_t size) {
+    if (size == kInfoHeaderSize || size == 108 || size == 124) return;
+    std::string kind;
+    if (size == 12) kind = " OS/2";
+    if (size == 16 || size == 64) kind = " OS/2 2.x";
+    if (size == 52 || size == 56) kind = " Adobe";
+    Fail("a " + std::to_string(size) + "-byte" + kind +
+         " info header is not supported; only 40-, 108- and 124-byte ones are read");
+}
+
+// One colour channel of a 32-bit pixel: the mask's bits, shifted down and scaled to 0..255.
+struct Channel {
+    std::uint32_t mask = 0;
+    int shift = 0;
+    std::uint32_t max = 0;  // the mask's value shifted down: 2^bits - 1
+
+    [[nodiscard]] int From(std::uint32_t word) const {
+        if (!mask) return 255;
+        const std::uint32_t v = (word & mask) >> shift;
+        return max == 255 ? static_cast<int>(v) : static_cast<int>((std::uint64_t{v} * 255 + max / 2) / max);
+    }
+};
+
+Channel MakeChannel(std::uint32_t mask, const char* name) {
+    Channel c;
+    if (!mask) return c;
+    c.mask = mask;
+    c.shift = std::countr_zero(mask);
+    c.max = mask >> c.shift;
+    if ((c.max & (c.max + 1)) != 0) {
+        Fail(std::string("the ") + name + " mask " + std::to_string(mask) + " is not one run of bits");
+    }
+    return c;
+}
+
+// How 32-bit pixels are split into channels.
+struct PixelMasks {
+    Channel red, green, blue, alpha;
+};
+
 // The header fields that describe how the pixel rows are stored.
 struct BmpLayout {
     int width = 0;
     int height = 0;
     bool topDown = false;
     int bitsPerPixel = 0;
+    std::uint32_t paletteAt = 0;
     std::uint32_t paletteSize = 0;
     std::uint32_t pixelOffset = 0;
     std::uint64_t stride = 0;
+    PixelMasks masks;
 };
 
-BmpLayout ReadLayout(std::span<const std::uint8_t> file) {
-    BmpLayout layout;
-    const std::uint32_t infoSize = U32At(file, 14);
-    if (infoSize != kInfoHeaderSize) {
-        Fail("the info header is " + std::to_string(infoSize) + " bytes long; only 40-byte info headers are read");
+// The masks of a 32-bit image: the fixed B, G, R, unused bytes when uncompressed, the
+// stored ones with bit fields (an alpha mask only where the header is long enough to hold
+// one).
+PixelMasks ReadMasks(std::span<const std::uint8_t> file, std::uint32_t infoSize, std::uint32_t compression) {
+    PixelMasks masks;
+    if (compression != kBitFields) {
+        masks.red = MakeChannel(0x00FF0000u, "red");
+        masks.green = MakeChannel(0x0000FF00u, "green");
+        masks.blue = MakeChannel(0x000000FFu, "blue");
+        return masks;
     }
+    masks.red = MakeChannel(U32At(file, kMasksAt), "red");
+    masks.green = MakeChannel(U32At(file, kMasksAt + 4), "green");
+    masks.blue = MakeChannel(U32At(file, kMasksAt + 8), "blue");
+    if (infoSize > kInfoHeaderSize) masks.alpha = MakeChannel(U32At(file, kMasksAt + 12), "alpha");
+    if (!masks.red.mask || !masks.green.mask || !masks.blue.mask) Fail("a colour mask is empty");
+    const std::uint32_t all[] = {masks.red.mask, masks.green.mask, masks.blue.mask, masks.alpha.mask};
+    for (std::size_t i = 0; i < 4; ++i)
+        for (std::size_t j = i + 1; j < 4; ++j)
+            if (all[i] & all[j]) Fail("the colour masks overlap");
+    return masks;
+}
+
+BmpLayout ReadLayout(std::span<const std::uint8_t> file, std::uint32_t infoSize, std::size_t available) {
+    BmpLayout layout;
     const std::int32_t width = I32At(file, 18);
     const std::int32_t height = I32At(file, 22);
     const std::uint32_t planes = U16At(file, 26);
@@ -72,12 +140,16 @@ BmpLayout ReadLayout(std::span<const std::uint8_t> file) {
     layout.pixelOffset = U32At(file, 10);
 
     if (planes != 1) Fail("the image has " + std::to_string(planes) + " colour planes instead of 1");
-    if (bits != 1 && bits != 8 && bits != 24) {
-        Fail(std::to_string(bits) + " bits per pixel are not supported (only 1, 8 and 24)");
+    if (bits != 1 && bits != 8 && bits != 24 && bits != 32) {
+        Fail(std::to_string(bits) + " bits per pixel are not supported (only 1, 8, 24 and 32)");
     }
-    if (compression != 0) Fail(CompressionName(compression) + " is not supported; only uncompressed images are read");
+    if (compression != 0 && !(compression == kBitFields && bits == 32)) {
+        Fail(CompressionName(compression) + " is not supported with " + std::to_string(bits) +
+             " bits per pixel; only uncompressed images and 32-bit ones with bit-field masks are read");
+    }
+    if (width < 0) Fail("the width " + std::to_string(width) + " is negative");
     const std::int64_t rows = std::llabs(std::int64_t{height});
-    if (width <= 0 || rows == 0) {
+    if (width == 0 || rows == 0) {
         Fail("the size " + std::to_string(width) + " x " + std::to_string(height) + " has no pixels");
     }
     if (width > kMaxImageSide || rows > kMaxImageSide || std::int64_t{width} * rows > kMaxImagePixels) {
@@ -91,12 +163,21 @@ BmpLayout ReadLayout(std::span<const std::uint8_t> file) {
     layout.bitsPerPixel = static_cast<int>(bits);
     layout.stride = RowStride(static_cast<std::uint64_t>(width), bits);
 
-    std::uint64_t tableEnd = kHeadersSize;
+    std::uint64_t tableEnd = kFileHeaderSize + infoSize;
+    // A 40-byte header keeps its three masks after itself; a longer one holds them.
+    if (compression == kBitFields && infoSize == kInfoHeaderSize) tableEnd += 12;
+    if (tableEnd > file.size()) {
+        Fail("the headers end at byte " + std::to_string(tableEnd) + ", past the " + std::to_string(file.size()) +
+             " bytes of the file");
+    }
+    if (bits == 32) layout.masks = ReadMasks(file, infoSize, compression);
+    layout.paletteAt = static_cast<std::uint32_t>(tableEnd);
     if (bits <= 8) {
         const std::uint32_t maxColours = 1u << bits;
         if (coloursUsed > maxColours) {
             Fail("the colour table claims " + std::to_string(coloursUsed) + " colours, more than the " +
-                 std::to_string(maxColours) + " a " + std::to_string(bits) + "-bit image can use");
+                 std::to_string(maxColours) + (bits == 8 ? " an " : " a ") + std::to_string(bits) +
+                 "-bit image can use");
         }
         layout.paletteSize = coloursUsed ? coloursUsed : maxColours;
         tableEnd += std::uint64_t{layout.paletteSize} * 4;
@@ -107,20 +188,24 @@ BmpLayout ReadLayout(std::span<const std::uint8_t> file) {
     }
     const std::uint64_t pixelBytes = layout.stride * static_cast<std::uint64_t>(rows);
     if (layout.pixelOffset > file.size() || pixelBytes > file.size() - layout.pixelOffset) {
-        Fail("the pixel rows need " + std::to_string(pixelBytes) + " bytes from offset " +
-             std::to_string(layout.pixelOffset) + " but the file is only " + std::to_string(file.size()) +
-             " bytes long");
+        const std::string need = "the pixel rows need " + std::to_string(pixelBytes) + " bytes from offset " +
+                                 std::to_string(layout.pixelOffset);
+        if (available == file.size())
+            Fail(need + " but the file is only " + std::to_string(file.size()) + " bytes long");
+        // More bytes follow than the size field admits: the field is wrong, not (only) the data short.
+        Fail(need + " but the file header's size field is too small: it gives " + std::to_string(file.size()) +
+             " bytes, and " + std::to_string(available) + " are there");
     }
     return layout;
 }
 
 // Colours of an indexed image; indices beyond the stored table give black, as the table
 // is filled up to its full size.
-std::array<Pixel, 256> ReadPalette(std::span<const std::uint8_t> file, std::uint32_t size) {
+std::array<Pixel, 256> ReadPalette(std::span<const std::uint8_t> file, const BmpLayout& layout) {
     std::array<Pixel, 256> palette;
     palette.fill(MakePixel(0, 0, 0));
-    for (std::uint32_t i = 0; i < size; ++i) {
-        const std::size_t at = kHeadersSize + std::size_t{i} * 4;
+    for (std::uint32_t i = 0; i < layout.paletteSize; ++i) {
+        const std::size_t at = layout.paletteAt + std::size_t{i} * 4;
         palette[i] = MakePixel(file[at + 2], file[at + 1], file[at]);
     }
     return palette;
@@ -193,8 +278,19 @@ void DecodeRow1(const std::uint8_t* src, int width, const std::array<Pixel, 256>
     for (int bit = 0; x < width; ++x, ++bit) out[x] = colours[(*src >> (7 - bit)) & 1];
 }
 
+void DecodeRow32(const std::uint8_t* src, int width, const PixelMasks& m, Pixel* out) {
+    for (int x = 0; x < width; ++x, src += 4) {
+        const std::uint32_t w =
+            src[0] | (std::uint32_t{src[1]} << 8) | (std::uint32_t{src[2]} << 16) | (std::uint32_t{src[3]} << 24);
+        out[x] = MakePixel(m.red.From(w), m.green.From(w), m.blue.From(w), m.alpha.From(w));
+    }
+}
+
 void DecodeRow(const std::uint8_t* src, const BmpLayout& layout, const std::array<Pixel, 256>& palette, Pixel* out) {
     switch (layout.bitsPerPixel) {
+        case 32:
+            DecodeRow32(src, layout.width, layout.masks, out);
+            break;
         case 24:
             DecodeRow24(src, layout.width, out);
             break;
@@ -265,18 +361,25 @@ BmpImage ReadBmp(std::span<const std::uint8_t> data, std::size_t* consumed) {
         Fail("the data is " + std::to_string(data.size()) + " bytes long, too short for a file header");
     }
     if (data[0] != 'B' || data[1] != 'M') Fail("the data does not start with \"BM\"");
+    // The kind of header comes first: the sizes checked after it depend on it.
+    if (data.size() < kFileHeaderSize + 4) {
+        Fail("the data is " + std::to_string(data.size()) + " bytes long, too short for an info header");
+    }
+    const std::uint32_t infoSize = U32At(data, kFileHeaderSize);
+    CheckInfoHeaderSize(infoSize);
     const std::uint32_t fileSize = U32At(data, 2);
-    if (fileSize < kHeadersSize) {
+    const std::uint32_t headersSize = static_cast<std::uint32_t>(kFileHeaderSize) + infoSize;
+    if (fileSize < headersSize) {
         Fail("the file header gives a size of " + std::to_string(fileSize) + " bytes, less than the " +
-             std::to_string(kHeadersSize) + " bytes of the headers alone");
+             std::to_string(headersSize) + " bytes of the headers alone");
     }
     if (fileSize > data.size()) {
         Fail("the file header gives a size of " + std::to_string(fileSize) + " bytes but only " +
              std::to_string(data.size()) + " are there (truncated)");
     }
     const auto file = data.first(fileSize);
-    const BmpLayout layout = ReadLayout(file);
-    const auto palette = ReadPalette(file, layout.paletteSize);
+    const BmpLayout layout = ReadLayout(file, infoSize, data.size());
+    const auto palette = ReadPalette(file, layout);
 
     BmpImage result;
     result.bitsPerPixel = layout.bitsPerPixel;

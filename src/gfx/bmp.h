@@ -22,14 +22,15 @@ inline constexpr int kMaxImageSide = 16384;
 inline constexpr std::int64_t kMaxImagePixels = std::int64_t{1} << 26;
 
 struct BmpImage {
-    Bitmap pixels;  // opaque pixels
+    Bitmap pixels;  // opaque, unless the masks of a 32-bit image give alpha
     int bitsPerPixel = 0;
 };
 
-// Reads one uncompressed BMP (1, 8 or 24 bits per pixel, 40-byte info header, bottom-up or
-// top-down) from the start of data. Exactly the size the file header gives is consumed,
-// and *consumed is set to it, so that bitmaps stored back to back can be read in turn.
-// Throws ImageError on any other kind and on truncated or inconsistent data.
+// Reads one uncompressed BMP (1, 8, 24 or 32 bits per pixel, the last also with bit-field
+// masks; a 40-, 108- or 124-byte info header; bottom-up or top-down) from the start of
+// data. Exactly the size the file header gives is consumed, and *consumed is set to it, so
+// that bitmaps stored back to back can be read in turn. Throws ImageError on any other
+// kind and on truncated or inconsistent data.
 [[nodiscard]] BmpImage ReadBmp(std::span<const std::uint8_t> data, std::size_t* consumed = nullptr);
 
 // Writes 24-bit (colours) or 1-bit (black and white: a pixel is white unless it is pure

@@ -10,6 +10,7 @@
 #include <iterator>
 #include <new>
 #include <string>
+#include <string_view>
 
 namespace gfx {
 namespace {
@@ -19,9 +20,12 @@ namespace {
 // and the callbacks hold only plain data, so jumping out of them skips no destructor; the
 // C++ objects (the bitmap, the row table, the output vector) live in the callers.
 
-// libpng's last error text, copied out before the jump.
+// libpng's last error text, copied out before the jump, and its warnings so far: for a
+// bad header libpng warns with the specific reasons ("Invalid color type in IHDR") and
+// then fails with a generic one.
 struct ErrorText {
     char message[240];
+    char warning[240];
 };
 
 // The bytes being decoded; reads never go past size.
@@ -44,7 +48,11 @@ void StoreErrorAndJump(png_structp png, png_const_charp message) {
     png_longjmp(png, 1);
 }
 
-void IgnoreWarning(png_structp, png_const_charp) {}
+void StoreWarning(png_structp png, png_const_charp message) {
+    auto* text = static_cast<ErrorText*>(png_get_error_ptr(png));
+    const std::size_t used = std::strlen(text->warning);
+    std::snprintf(text->warning + used, sizeof text->warning - used, "%s%s", used ? "; " : "", message ? message : "");
+}
 
 void ReadFromSource(png_structp png, png_bytep out, std::size_t length) {
     auto* source = static_cast<ByteSource*>(png_get_io_ptr(png));
@@ -122,8 +130,8 @@ bool WriteRows(png_structp png, png_infop info, png_uint_32 width, png_uint_32 h
 class PngHandle {
 public:
     PngHandle(bool reading, ErrorText* text) : reading_(reading) {
-        png_ = reading ? png_create_read_struct(PNG_LIBPNG_VER_STRING, text, StoreErrorAndJump, IgnoreWarning)
-                       : png_create_write_struct(PNG_LIBPNG_VER_STRING, text, StoreErrorAndJump, IgnoreWarning);
+        png_ = reading ? png_create_read_struct(PNG_LIBPNG_VER_STRING, text, StoreErrorAndJump, StoreWarning)
+                       : png_create_write_struct(PNG_LIBPNG_VER_STRING, text, StoreErrorAndJump, StoreWarning);
         if (png_) info_ = png_create_info_struct(png_);
         if (!png_ || !info_) {
             Release();
@@ -154,7 +162,27 @@ private:
     png_infop info_ = nullptr;
 };
 
-[[noreturn]] void Fail(const ErrorText& text) { throw ImageError(std::string("PNG: ") + text.message); }
+[[noreturn]] void Fail(const ErrorText& text) {
+    std::string what = std::string("PNG: ") + text.message;
+    if (text.warning[0] && what.find(text.warning) == std::string::npos) what += std::string(" (") + text.warning + ")";
+    throw ImageError(what);
+}
+
+// Whether the chunks run in order to IEND without an IDAT among them; a file that breaks
+// off or is damaged before that answers false, so its own error stands.
+bool EndsWithoutImageData(std::span<const std::uint8_t> data) {
+    std::size_t at = 8;
+    while (data.size() - at >= 8) {
+        const std::uint32_t length = (std::uint32_t{data[at]} << 24) | (std::uint32_t{data[at + 1]} << 16) |
+                                     (std::uint32_t{data[at + 2]} << 8) | data[at + 3];
+        const std::string_view type(reinterpret_cast<const char*>(data.data() + at + 4), 4);
+        if (type == "IDAT") return false;
+        if (type == "IEND") return true;
+        if (data.size() - at < 12 || length > data.size() - at - 12) return false;
+        at += 12 + std::size_t{length};
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -176,7 +204,10 @@ Bitmap ReadPng(std::span<const std::uint8_t> data, PngFormat& format) {
 
     DecodedLayout layout{};
     PngFormat stored;
-    if (!ReadLayout(handle.png(), handle.info(), &layout, &stored)) Fail(text);
+    if (!ReadLayout(handle.png(), handle.info(), &layout, &stored)) {
+        if (EndsWithoutImageData(data)) throw ImageError("PNG: the file has no image data (no IDAT chunk)");
+        Fail(text);
+    }
     const auto pixels = std::int64_t{layout.width} * layout.height;
     if (pixels > kMaxImagePixels) {
         throw ImageError("PNG: the image is " + std::to_string(layout.width) + " x " + std::to_string(layout.height) +

@@ -11,7 +11,10 @@ class Application;
 
 // A repeating timer delivered on the UI thread by the Application's loop. Starting a
 // stopped timer, or giving a running one a different interval, restarts its count: the
-// next tick comes one full interval later. An interval of 0 never fires.
+// next tick comes one full interval later; enabling a running one changes nothing. An
+// interval of 0 never fires. A loop late by less than an interval keeps the timer on its
+// schedule; late by an interval or more, the timer fires once and counts a full interval
+// from then, so a game clock never races through the ticks it missed.
 class Timer : public Component {
 public:
     explicit Timer(Application& app, Component* owner = nullptr);

@@ -19,25 +19,8 @@ trap cleanup EXIT
 
 fail() { echo "e2e: $*" >&2; exit 1; }
 
-# A display number of our own: derived from the process id, skipping ones in use, and
-# moving on when another server takes the number first.
-display=$((100 + $$ % 800))
-started=
-for _ in $(seq 10); do
-  while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do display=$((display + 1)); done
-  Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >xvfb.log 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 50); do
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    DISPLAY=":$display" xdpyinfo >/dev/null 2>&1 && { started=1; break; }
-    sleep 0.1
-  done
-  if [ -n "$started" ]; then pids+=("$xvfb_pid"); break; fi
-  kill "$xvfb_pid" 2>/dev/null || true
-  display=$((display + 1))
-done
-[ -n "$started" ] || fail "Xvfb did not start: $(cat xvfb.log)"
-export DISPLAY=":$display"
+source "$here/virtual_display.sh"
+start_virtual_display
 
 openbox >openbox.log 2>&1 &
 pids+=($!)

@@ -134,6 +134,12 @@ void Driver::Advance(std::int64_t ms) {
     backend_->SetClock(std::max(target, backend_->NowMs()));
 }
 
+void Driver::Jump(std::int64_t ms) {
+    backend_->SetClock(backend_->NowMs() + ms);
+    app_->FireDueTimers();
+    app_->UpdateAll();
+}
+
 gfx::Bitmap Driver::Pixels(Form& form) { return form.Backbuffer(); }
 
 }  // namespace platform::headless

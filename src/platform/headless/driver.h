@@ -53,6 +53,9 @@ public:
     // Moves the virtual clock on by ms, firing every timer that comes due, in deadline
     // order, with the clock at each one's deadline.
     void Advance(std::int64_t ms);
+    // Moves the virtual clock on by ms at once, as a loop that wakes late (a busy machine,
+    // a long handler) finds it, then fires what is due as the real loop does.
+    void Jump(std::int64_t ms);
     // A step a waiting loop (a modal window, a message box) runs next.
     void Script(std::function<void()> step) { backend_->Script(std::move(step)); }
     // The message boxes shown so far.

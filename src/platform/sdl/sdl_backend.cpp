@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string>
 
 #include "platform/application.h"
 #include "platform/form.h"
@@ -47,6 +48,15 @@ SDL_SystemCursor SystemCursorFor(Cursor c) {
     }
 }
 
+// What is missing, for the one line a program without a display prints.
+std::string NoDisplayReason() {
+    const char* display = SDL_getenv("DISPLAY");
+    const std::string where =
+        display && *display ? "the X display \"" + std::string(display) + "\" cannot be opened" : "DISPLAY is not set";
+    return "no display to open windows on (" + where +
+           "); run it in a graphical desktop session, or over SSH with X forwarding (ssh -X)";
+}
+
 gfx::Point GlobalPointer() {
     int x = 0, y = 0;
     SDL_GetGlobalMouseState(&x, &y);
@@ -69,8 +79,11 @@ SdlBackend::SdlBackend() {
     // Windows come and go while requests about them are still on the way to the server.
     // Set before SDL starts, so that SDL keeps it as the handler it passes errors on to.
     KeepRunningOnX11Errors();
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
-        throw std::runtime_error(std::string("Cannot open the display: ") + SDL_GetError());
+    // Our windows are X11 windows. Left to itself, SDL without a display settles for a
+    // driver that draws nowhere (offscreen, dummy) and the program runs unseen for ever;
+    // SDL_VIDEODRIVER in the environment still names any driver, as this hint yields to it.
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) throw NoDisplayError(NoDisplayReason());
     // Audio starts on its own so that a machine without sound still runs the program.
     audio_ = std::make_unique<SdlAudio>();
     SDL_StartTextInput();

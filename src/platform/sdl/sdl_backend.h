@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "platform/backend.h"
@@ -17,6 +18,12 @@ namespace platform {
 
 class SdlAudio;
 
+// No display can show the program's windows; the message says why and what to do.
+class NoDisplayError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 // Real windows through SDL2 on X11: borderless windows presented from each form's
 // backbuffer (only the dirty part), outlines through the X shape extension, our own move
 // and size loops (the frame's hit test decides, the pointer is captured and the window
@@ -24,7 +31,8 @@ class SdlAudio;
 // audio started apart from video so that a machine without sound still runs.
 class SdlBackend : public Backend {
 public:
-    // Starts SDL's video; throws std::runtime_error with SDL's explanation when it cannot.
+    // Starts SDL's video on X11 (or on the driver SDL_VIDEODRIVER names); throws
+    // NoDisplayError when no display can be opened.
     SdlBackend();
     ~SdlBackend() override;
     SdlBackend(const SdlBackend&) = delete;

@@ -199,11 +199,21 @@ TEST(BmpHostile, WrongMagicOrHeaderKind) {
     Bytes wrongMagic = file;
     wrongMagic[1] = 'A';
     ExpectErrorMentions(wrongMagic, "\"BM\"");
-    for (const std::uint32_t size : {12u, 108u, 124u}) {
+    for (const std::uint32_t size : {0u, 39u, 41u, 100u, 0xFFFFFFFFu}) {
         Bytes other = file;
         Patch32(other, kInfoSize, size);
-        ExpectErrorMentions(other, "40-byte");
+        ExpectErrorMentions(other, "a " + std::to_string(size) + "-byte info header is not supported");
     }
+}
+
+TEST(BmpHostile, AnUnsupportedHeaderIsNamedBeforeSizesThatFitOnlyTheClassicOne) {
+    // An OS/2 bitmap of two pixels is 32 bytes in all: shorter than the classic headers.
+    Bytes os2 = {'B', 'M', 32, 0, 0, 0, 0, 0, 0, 0, 26, 0, 0, 0, 12, 0, 0, 0, 2, 0, 1, 0, 1, 0, 24, 0};
+    os2.resize(32, 0x7F);
+    ExpectErrorMentions(os2, "a 12-byte OS/2 info header is not supported");
+    Bytes os2v2 = os2;
+    Patch32(os2v2, kInfoSize, 64);
+    ExpectErrorMentions(os2v2, "a 64-byte OS/2 2.x info header is not supported");
 }
 
 TEST(BmpHostile, CompressedImagesAreRefused) {
@@ -211,11 +221,11 @@ TEST(BmpHostile, CompressedImagesAreRefused) {
     Patch32(file, kCompression, 1);
     ExpectErrorMentions(file, "RLE8");
     Patch32(file, kCompression, 3);
-    ExpectErrorMentions(file, "bit-field");
+    ExpectErrorMentions(file, "bit-field masks is not supported with 8 bits per pixel");
 }
 
 TEST(BmpHostile, UnsupportedDepthsAndPlanes) {
-    for (const std::uint32_t bits : {0u, 4u, 16u, 32u}) {
+    for (const std::uint32_t bits : {0u, 2u, 4u, 16u, 64u}) {
         Bytes file = gfx::WriteBmp24(Colourful(2, 2));
         Patch16(file, kBits, bits);
         ExpectErrorMentions(file, std::to_string(bits) + " bits per pixel");
@@ -226,12 +236,12 @@ TEST(BmpHostile, UnsupportedDepthsAndPlanes) {
 }
 
 TEST(BmpHostile, SizesWithoutPixels) {
-    for (const std::int32_t width : {0, -3}) {
-        Bytes file = gfx::WriteBmp24(Colourful(2, 2));
-        Patch32(file, kWidth, static_cast<std::uint32_t>(width));
-        ExpectErrorMentions(file, "has no pixels");
-    }
     Bytes file = gfx::WriteBmp24(Colourful(2, 2));
+    Patch32(file, kWidth, 0);
+    ExpectErrorMentions(file, "has no pixels");
+    Patch32(file, kWidth, static_cast<std::uint32_t>(-3));
+    ExpectErrorMentions(file, "the width -3 is negative");
+    file = gfx::WriteBmp24(Colourful(2, 2));
     Patch32(file, kHeight, 0);
     ExpectErrorMentions(file, "has no pixels");
 }
@@ -257,7 +267,10 @@ TEST(BmpHostile, LargeButAcceptedSizeWithTooFewBytesIsTruncation) {
 TEST(BmpHostile, ColourTableLargerThanTheDepthAllows) {
     Bytes file = MakeIndexedBmp(1, 1, {0}, {{0}});
     Patch32(file, kColoursUsed, 257);
-    ExpectErrorMentions(file, "257 colours");
+    ExpectErrorMentions(file, "257 colours, more than the 256 an 8-bit image can use");
+    Bytes mono = gfx::WriteBmp1(Bitmap(1, 1));
+    Patch32(mono, kColoursUsed, 3);
+    ExpectErrorMentions(mono, "more than the 2 a 1-bit image can use");
     Patch32(file, kColoursUsed, 0xFFFFFFFF);
     ExpectErrorMentions(file, "4294967295 colours");
 }
@@ -281,6 +294,35 @@ TEST(BmpHostile, SizeFieldSmallerThanTheHeaders) {
     Bytes file = gfx::WriteBmp24(Colourful(2, 2));
     Patch32(file, kFileSize, 30);
     ExpectErrorMentions(file, "less than the 54 bytes");
+}
+
+TEST(BmpHostile, ASizeFieldTooSmallForTheRowsIsBlamedOnTheField) {
+    Bytes file = gfx::WriteBmp24(Colourful(4, 4));
+    Patch32(file, kFileSize, static_cast<std::uint32_t>(file.size() - 8));
+    ExpectErrorMentions(file, "the file header's size field is too small");
+    // Cut to the same length, the file itself is what is short.
+    file.resize(file.size() - 8);
+    ExpectErrorMentions(file, "but the file is only " + std::to_string(file.size()) + " bytes long");
+}
+
+TEST(BmpHostile, SideLimitsHoldForFilesThatWouldOtherwiseDecode) {
+    // One-bit rows are cheap, so a full file at the limit is small: the side cap, not a
+    // shortage of bytes, is what refuses the wider one.
+    const Bytes atLimit = gfx::WriteBmp1(Bitmap(gfx::kMaxImageSide, 1, MakePixel(255, 255, 255)));
+    EXPECT_EQ(gfx::ReadBmp(atLimit).pixels.width(), gfx::kMaxImageSide);
+    // The writer refuses pictures past the limit, so these grow one written at it: a row
+    // of 16385 one-bit pixels takes 2052 bytes instead of 2048, a 16385th row 4 more.
+    Bytes wider = atLimit;
+    Patch32(wider, kWidth, gfx::kMaxImageSide + 1);
+    wider.resize(wider.size() + 4, 0xFF);
+    Patch32(wider, kFileSize, static_cast<std::uint32_t>(wider.size()));
+    ExpectErrorMentions(wider, "larger than");
+    Bytes taller = gfx::WriteBmp1(Bitmap(1, gfx::kMaxImageSide));
+    EXPECT_EQ(gfx::ReadBmp(taller).pixels.height(), gfx::kMaxImageSide);
+    Patch32(taller, kHeight, gfx::kMaxImageSide + 1);
+    taller.resize(taller.size() + 4, 0);
+    Patch32(taller, kFileSize, static_cast<std::uint32_t>(taller.size()));
+    ExpectErrorMentions(taller, "larger than");
 }
 
 }  // namespace

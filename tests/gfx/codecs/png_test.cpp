@@ -171,6 +171,42 @@ TEST(PngHostile, ZeroWidthAndBadBitDepthAreRefused) {
     EXPECT_FALSE(DecodeError(PngBuilder(1, 1, 3, kRgb).ImageData({0, 0}).Finish()).empty());
 }
 
+TEST(PngHostile, SideLimitsHoldForFilesThatWouldOtherwiseDecode) {
+    // One-bit grey rows are small, so whole files at and past the limit are cheap to make.
+    auto wide = [](std::uint32_t width) {
+        std::vector<std::uint8_t> row(1 + (width + 7) / 8, 0xFF);
+        row[0] = 0;
+        return PngBuilder(width, 1, 1, kGrey).ImageData(row).Finish();
+    };
+    auto tall = [](std::uint32_t height) {
+        std::vector<std::uint8_t> rows;
+        for (std::uint32_t y = 0; y < height; ++y) rows.insert(rows.end(), {0, 0x80});
+        return PngBuilder(1, height, 1, kGrey).ImageData(rows).Finish();
+    };
+    EXPECT_EQ(Decode(wide(gfx::kMaxImageSide)).width(), gfx::kMaxImageSide);
+    EXPECT_EQ(Decode(tall(gfx::kMaxImageSide)).height(), gfx::kMaxImageSide);
+    EXPECT_NE(DecodeError(wide(gfx::kMaxImageSide + 1)).find("width exceeds user limit"), std::string::npos)
+        << DecodeError(wide(gfx::kMaxImageSide + 1));
+    EXPECT_NE(DecodeError(tall(gfx::kMaxImageSide + 1)).find("height exceeds user limit"), std::string::npos)
+        << DecodeError(tall(gfx::kMaxImageSide + 1));
+}
+
+TEST(PngHostile, AnInvalidHeaderKeepsLibpngsSpecificReason) {
+    const std::string colourType = DecodeError(PngBuilder(1, 1, 8, 5).ImageData({0, 0, 0}).Finish());
+    EXPECT_NE(colourType.find("Invalid color type in IHDR"), std::string::npos) << colourType;
+    const std::string bitDepth = DecodeError(PngBuilder(1, 1, 3, kRgb).ImageData({0, 0}).Finish());
+    EXPECT_NE(bitDepth.find("Invalid bit depth in IHDR"), std::string::npos) << bitDepth;
+}
+
+TEST(PngHostile, AFileWithoutImageDataSaysSo) {
+    const std::string error = DecodeError(PngBuilder(2, 1, 8, kRgba).Finish());
+    EXPECT_NE(error.find("no image data"), std::string::npos) << error;
+    // Cut short before any IDAT, the file is truncated rather than empty of pixels.
+    auto cut = PngBuilder(2, 1, 8, kRgba).Finish();
+    cut.resize(cut.size() - 12);
+    EXPECT_EQ(DecodeError(cut).find("no image data"), std::string::npos) << DecodeError(cut);
+}
+
 TEST(PngHostile, TooLittleImageDataIsAnError) {
     EXPECT_FALSE(DecodeError(PngBuilder(4, 4, 8, kRgb).ImageData({0, 1, 2, 3}).Finish()).empty());
 }

@@ -38,4 +38,9 @@ TEST(ColorToPixel, UnknownSystemColourIsBlackAndEveryResultOpaque) {
     for (Color c : {0x00000000u, clBtnFace, 0xFF0000FFu, 0x1FFFFFFFu}) EXPECT_EQ(PixelA(ColorToPixel(c)), 255);
 }
 
+TEST(ColorToPixel, TheFirstIndexPastTheClassicPaletteIsBlack) {
+    // 24 is the last colour of the scheme (tooltip background); 25 reads past it.
+    EXPECT_EQ(ColorToPixel(0xFF000018u), MakePixel(0xFF, 0xFF, 0xE1));
+    EXPECT_EQ(ColorToPixel(0xFF000019u), MakePixel(0, 0, 0));
+}
 }  // namespace

@@ -280,4 +280,36 @@ TEST(PainterStretch, MatchesTheCentreRuleThroughRegionClips) {
     }
 }
 
+TEST(PainterCopy, SelfCopyMatchesCopyingFromASnapshotWhereverTheSourceRectHangsOut) {
+    // Source rectangles sticking out above and left of the bitmap shift what exists of
+    // them, which is exactly where a copy onto itself can read pixels it already wrote.
+    std::mt19937 rng(15);
+    std::uniform_int_distribution<int> colour(0, 255);
+    std::uniform_int_distribution<int> pos(-4, 6);
+    std::uniform_int_distribution<int> len(0, 8);
+    for (int round = 0; round < 400; ++round) {
+        Bitmap b(6, 5);
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 6; ++x) b.set(x, y, MakePixel(colour(rng), colour(rng), colour(rng)));
+        const Rect src = Rect::from_size(pos(rng), pos(rng), len(rng), len(rng));
+        const gfx::Point dst{pos(rng), pos(rng)};
+        const Bitmap snapshot = b;
+        Bitmap expected = b;
+        Painter(expected).Copy(snapshot, src, dst);
+        Painter(b).Copy(b, src, dst);
+        ASSERT_EQ(b, expected) << "source " << src.left << "," << src.top << " " << src.width() << "x" << src.height()
+                               << " at " << dst.x << "," << dst.y;
+    }
+}
+
+TEST(PainterTransparent, HalfTransparentPixelsOfTheKeyColourAreLeftOut) {
+    Bitmap src(3, 1, MakePixel(255, 0, 0, 128));
+    src.set(1, 0, MakePixel(255, 0, 0, 0));
+    src.set(2, 0, MakePixel(0, 255, 0, 128));
+    Bitmap b(3, 1, kBlue);
+    Painter(b).CopyTransparent(src, src.rect(), b.rect(), kRed);
+    EXPECT_EQ(b.at(0, 0), kBlue);
+    EXPECT_EQ(b.at(1, 0), kBlue);
+    EXPECT_EQ(b.at(2, 0), MakePixel(0, 255, 0, 128)) << "other colours are copied, alpha and all";
+}
 }  // namespace

@@ -190,4 +190,17 @@ TEST(RegionOps, TranslateMovesEveryRectangle) {
     EXPECT_EQ(r, moved);
 }
 
+TEST(RegionBuild, ARectangleDirectlyAboveABandWithTheSameSpansJoinsIt) {
+    // Added above, below, or as the first of a list: one band either way, not two.
+    Region above(Rect{1, 3, 5, 6});
+    above.Unite(Rect{1, 0, 5, 3});
+    EXPECT_EQ(above.Rects(), std::vector<Rect>({{1, 0, 5, 6}}));
+    Region below(Rect{1, 0, 5, 3});
+    below.Unite(Rect{1, 3, 5, 6});
+    EXPECT_EQ(below.Rects(), std::vector<Rect>({{1, 0, 5, 6}}));
+    // Two spans a band, with the same two spans in the band added on top.
+    Region twoSpans = Region::FromRects(std::vector<Rect>{{0, 2, 2, 4}, {3, 2, 5, 4}});
+    twoSpans.Unite(Region::FromRects(std::vector<Rect>{{0, 0, 2, 2}, {3, 0, 5, 2}}));
+    EXPECT_EQ(twoSpans.Rects(), std::vector<Rect>({{0, 0, 2, 4}, {3, 0, 5, 4}}));
+}
 }  // namespace

@@ -181,4 +181,18 @@ TEST(DrawTextTest, HonoursThePainterTranslationAndClip) {
     EXPECT_EQ(image.at(90, 40), kPaper);
 }
 
+TEST(DrawTextEllipsis, ALineExactlyAsWideAsItsBoxKeepsEveryCharacter) {
+    const gfx::Font font = Arial(-13);
+    for (const char* text : {"Рядовой", "Зам. Главного", "Бригадир!"}) {
+        const int width = gfx::TextWidth(font, text);
+        for (const unsigned layout : {gfx::dtSingleLine, gfx::dtWordBreak}) {
+            Bitmap plain(width + 10, 20, kPaper), ellipsized(width + 10, 20, kPaper);
+            gfx::Painter(plain).DrawText(font, text, {0, 0, width, 20}, layout);
+            gfx::Painter(ellipsized).DrawText(font, text, {0, 0, width, 20}, layout | gfx::dtEndEllipsis);
+            EXPECT_EQ(ellipsized, plain) << text << " layout " << layout;
+            const Rect measured = gfx::MeasureText(font, text, {0, 0, width, 20}, layout | gfx::dtEndEllipsis);
+            EXPECT_EQ(measured.width(), width) << text << " layout " << layout;
+        }
+    }
+}
 }  // namespace

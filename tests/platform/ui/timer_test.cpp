@@ -142,4 +142,57 @@ TEST(TimerTest, PausesWhileAnotherWindowOfTheProgramIsActive) {
     EXPECT_EQ(form.ticks, (std::vector<std::int64_t>{6500}));
 }
 
+// The loop waking late, as on a busy machine or after a long handler.
+class LateLoopTest : public ::testing::Test {
+protected:
+    LateLoopTest() {
+        timer.SetInterval(1000);
+        timer.OnTimer = [this](Timer&) { ticks.push_back(d.App().NowMs()); };
+    }
+    Driver d;
+    Timer timer{d.App()};
+    std::vector<std::int64_t> ticks;
+};
+
+TEST_F(LateLoopTest, LateByManyIntervalsFiresOnceAndCountsAFullIntervalFromThere) {
+    d.Jump(3500);
+    EXPECT_EQ(ticks, (std::vector<std::int64_t>{3500})) << "no burst for the missed ticks";
+    d.Advance(999);
+    EXPECT_EQ(ticks.size(), 1u);
+    d.Advance(1);
+    EXPECT_EQ(ticks, (std::vector<std::int64_t>{3500, 4500}));
+}
+
+TEST_F(LateLoopTest, LateByExactlyOneIntervalAlsoFiresOnce) {
+    d.Jump(2000);
+    d.Advance(1000);
+    EXPECT_EQ(ticks, (std::vector<std::int64_t>{2000, 3000}));
+}
+
+TEST_F(LateLoopTest, LateByLessThanAnIntervalKeepsTheSchedule) {
+    // A little jitter must not make the clock drift: the next tick stays on the grid.
+    d.Jump(1400);
+    d.Advance(600);
+    d.Jump(1900);
+    d.Advance(1100);
+    EXPECT_EQ(ticks, (std::vector<std::int64_t>{1400, 2000, 3900, 4000, 5000}));
+}
+
+TEST_F(LateLoopTest, SeveralLateTimersEachFireOnceInDeadlineOrder) {
+    Timer fast(d.App());
+    fast.SetInterval(300);
+    std::string order;
+    fast.OnTimer = [&](Timer&) { order += 'f'; };
+    timer.OnTimer = [&](Timer&) { order += 'S'; };
+    d.Jump(10000);
+    EXPECT_EQ(order, "fS");
+}
+
+TEST_F(LateLoopTest, EnablingARunningTimerChangesNothing) {
+    d.Advance(700);
+    timer.SetEnabled(true);
+    d.Advance(300);
+    EXPECT_EQ(ticks, (std::vector<std::int64_t>{1000}));
+}
+
 }  // namespace
