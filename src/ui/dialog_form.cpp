@@ -35,7 +35,6 @@ game::Game& DialogForm::Game() const { return program_.Form2().Game(); }
 void DialogForm::Apply(const game::Outcome& outcome) {
     for (const auto& c : outcome.captions)
         if (auto it = captions_.find(c.caption); it != captions_.end()) it->second->SetCaption(c.text);
-    if (outcome.actionButtonEnabled && actionButton_) actionButton_->SetEnabled(*outcome.actionButtonEnabled);
     program_.Form2().Apply(outcome);
 }
 
@@ -47,15 +46,6 @@ platform::TLabel& DialogForm::AddLabel(int left, int top, int fontHeight, std::s
     label.SetTransparent(true);
     label.SetBounds(left, top, 0, 0);
     label.SetCaption(std::move(text));
-    return label;
-}
-
-platform::TLabel& DialogForm::AddWrappedLabel(int left, int top, int width, int height, int fontHeight,
-                                              std::string text) {
-    auto& label = AddLabel(left, top, fontHeight, std::move(text));
-    label.SetAutoSize(false);
-    label.SetWordWrap(true);
-    label.SetBounds(left, top, width, height);
     return label;
 }
 

@@ -76,6 +76,23 @@ TEST_F(TrainingTest, OpeningItAgainWhileShownOnlyBringsItToTheFront) {
     EXPECT_EQ(Cues().size(), 2u) << "the start cue plays each time";
 }
 
+TEST_F(TrainingTest, ItIsCentredPausesTheClockAndOnlyItsOwnActionsCloseIt) {
+    driver.Focus(Form2());
+    EXPECT_TRUE(Form2().Timer1.Enabled());
+    Form2().Label12Click();
+    EXPECT_TRUE(Dialog().IsActive());
+    EXPECT_FALSE(Form2().Timer1.Enabled()) << "no game time passes while a dialog is in use";
+    const gfx::Rect area = driver.Backend().WorkArea();
+    EXPECT_EQ(Dialog().Left(), area.left + (area.width() - Dialog().Width()) / 2);
+    EXPECT_EQ(Dialog().Top(), area.top + (area.height() - Dialog().Height()) / 2);
+    EXPECT_TRUE(Dialog().spSkinForm1.HideCaptionButtons()) << "no caption buttons";
+
+    Dialog().Close();
+    EXPECT_TRUE(Dialog().Visible()) << "a close request from the window system is refused";
+    driver.Focus(Form2());
+    EXPECT_TRUE(Form2().Timer1.Enabled()) << "the clock resumes with the main window";
+}
+
 TEST_F(TrainingTest, AMissingCueStopsTheOpeningBeforeTheDialogShows) {
     std::filesystem::current_path(std::filesystem::temp_directory_path());
     EXPECT_ANY_THROW(Form2().Label12Click());
