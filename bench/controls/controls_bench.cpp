@@ -3,9 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
-#include <string>
 
+#include "budget_reporter.h"
 #include "controls/buttons/skin_button.h"
 #include "platform/headless/driver.h"
 #include "skin/package/compressed_stored_skin.h"
@@ -73,29 +72,6 @@ void BM_PanelCompose(benchmark::State& state) {
 }
 BENCHMARK(BM_PanelCompose)->Unit(benchmark::kMicrosecond);
 
-// Keeps the median time of each benchmark, in milliseconds.
-class BudgetReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> ms;
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.error_occurred) continue;
-            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median") {
-                ms[run.run_name.function_name] = run.GetAdjustedCPUTime() / 1000.0;
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
-void PrintBudget(const BudgetReporter& reporter, const char* benchmark, const char* name, double budget) {
-    const auto it = reporter.ms.find(benchmark);
-    if (it == reporter.ms.end()) return;
-    std::printf("%s: %.4f ms (budget %.2f ms): %s\n", name, it->second, budget,
-                it->second <= budget ? "within budget" : "OVER BUDGET");
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -103,18 +79,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "bench_controls: the build embedded no skin\n");
         return 1;
     }
-    // Several runs in turns, medians kept: this machine's speed drifts from one second to the next.
-    std::vector<char*> args(argv, argv + argc);
-    char repeat[] = "--benchmark_repetitions=5";
-    char interleave[] = "--benchmark_enable_random_interleaving=true";
-    char aggregates[] = "--benchmark_report_aggregates_only=true";
-    if (argc == 1) args.insert(args.end(), {repeat, interleave, aggregates});
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
-    BudgetReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    PrintBudget(reporter, "BM_HoverRepaint", "hover repaint of one skinned button", kHoverBudgetMs);
-    PrintBudget(reporter, "BM_PanelCompose", "full compose of a 513 x 353 skinned panel", kPanelBudgetMs);
+    benchsupport::BudgetReporter reporter;
+    benchsupport::RunBenchmarks(argc, argv, reporter);
+    benchsupport::PrintBudget(reporter, "BM_HoverRepaint", "hover repaint of one skinned button", kHoverBudgetMs);
+    benchsupport::PrintBudget(reporter, "BM_PanelCompose", "full compose of a 513 x 353 skinned panel", kPanelBudgetMs);
     return 0;
 }

@@ -5,9 +5,14 @@ namespace gallery {
 
 const std::vector<GallerySection>& GallerySections() {
     static const std::vector<GallerySection> sections{
-        {"Кнопки", BuildButtonSection},     {"Флажки и переключатели", BuildCheckRadioSection},
-        {"Ползунки", BuildTrackBarSection}, {"Счётчики", BuildUpDownSection},
+        {"Кнопки", BuildButtonSection},
+        {"Флажки и переключатели", BuildCheckRadioSection},
+        {"Ползунки", BuildTrackBarSection},
+        {"Счётчики", BuildUpDownSection},
         {"Поля ввода", BuildEditSection},
+        {"Рамки групп", BuildGroupBoxSection},
+        {"Надписи и ссылка", BuildLabelSection},
+        {"Вкладки", BuildPageControlSection},
     };
     return sections;
 }

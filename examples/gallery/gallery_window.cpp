@@ -2,9 +2,11 @@
 
 #include <string>
 
+#include "controls/images/game_pictures.h"
 #include "gallery_section.h"
 #include "gallery_skin_variant.h"
 #include "platform/label.h"
+#include "sections/sections.h"
 #include "skin/package/default_skin.h"
 
 namespace gallery {
@@ -48,7 +50,14 @@ GalleryWindow::GalleryWindow(platform::Application& app) : platform::Form(app) {
                                 BuildColumn(*plainColumn_, nullptr, nullptr, plainFocus_));
     skinnedColumn_->SetBounds(0, 0, kColumnWidth, height);
     plainColumn_->SetBounds(kColumnWidth, 0, kColumnWidth, height);
-    SetClientSize(2 * kColumnWidth, height);
+    auto& pictures = Own<controls::TspPngImageList>();
+    controls::LoadGamePictures(pictures);
+    auto& portrait = Own<controls::TspPngImageList>();
+    controls::LoadPortraitPicture(portrait);
+    Heading(*this, height, "Как в главном окне", true);
+    const int notebookTop = height + kHeadingHeight + 4;
+    notebook_ = &BuildNotebook(*this, skin_, pictures, portrait, {kMargin, notebookTop});
+    SetClientSize(2 * kColumnWidth, notebookTop + notebook_->Height() + kMargin);
 }
 
 int GalleryWindow::BuildColumn(platform::WinControl& column, skin::TspSkinData* skin, skin::TspSkinData* morphSkin,

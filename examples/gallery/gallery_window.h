@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "controls/containers/skin_page_control.h"
 #include "platform/form.h"
 #include "skin/package/compressed_stored_skin.h"
 #include "skin/skin_data.h"
@@ -25,6 +26,9 @@ public:
     // The column's rectangle in the client area.
     [[nodiscard]] gfx::Rect ColumnRect(bool skinned) const;
 
+    // The main-window-like notebook below the columns, on our skin.
+    [[nodiscard]] controls::TspSkinPageControl& Notebook() const { return *notebook_; }
+
     void FormShow() override;
 
 private:
@@ -39,6 +43,7 @@ private:
     platform::WinControl* plainColumn_ = nullptr;
     std::vector<platform::WinControl*> skinnedFocus_;
     std::vector<platform::WinControl*> plainFocus_;
+    controls::TspSkinPageControl* notebook_ = nullptr;
 };
 
 }  // namespace gallery

@@ -44,8 +44,11 @@ public:
     void MouseEnter() override;
     void MouseMove(unsigned shift, gfx::Point p) override;
 
-private:
+protected:
+    // The text-drawing flags of the label's alignment, wrapping and accelerator handling.
     [[nodiscard]] unsigned TextFormat() const;
+
+private:
     void Changed();
 
     std::string caption_;

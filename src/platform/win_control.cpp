@@ -34,6 +34,14 @@ void WinControl::Remove(Control& child) {
     child.parent_ = nullptr;
 }
 
+std::unique_ptr<Control> WinControl::Extract(Control& child) {
+    auto it = std::find_if(children_.begin(), children_.end(), [&](const auto& c) { return c.get() == &child; });
+    if (it == children_.end()) return nullptr;
+    std::unique_ptr<Control> owned(it->get());
+    Remove(child);
+    return owned;
+}
+
 void WinControl::Restack(Control& child, bool toTop) {
     auto it = std::find_if(children_.begin(), children_.end(), [&](const auto& c) { return c.get() == &child; });
     if (it == children_.end()) return;

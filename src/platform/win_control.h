@@ -30,6 +30,8 @@ public:
     }
     // Takes ownership of a child control and puts it on top of its siblings.
     Control& Insert(std::unique_ptr<Control> child);
+    // Takes a child out of this control and hands it to the caller (who may destroy it).
+    std::unique_ptr<Control> Extract(Control& child);
     // The children from bottom to top.
     [[nodiscard]] const std::vector<std::unique_ptr<Control>>& Controls() const { return children_; }
 

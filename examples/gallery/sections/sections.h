@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/containers/skin_page_control.h"
+#include "controls/images/png_image_list.h"
 #include "gallery_section.h"
 
 namespace gallery {
@@ -17,5 +19,20 @@ int BuildTrackBarSection(SectionContext& ctx);
 int BuildUpDownSection(SectionContext& ctx);
 // Edits: empty, with text, a selection, focused, disabled, read-only, and in a font of its own.
 int BuildEditSection(SectionContext& ctx);
+
+// Group boxes: a captioned one with a label inside, a checked and an unchecked check-mode box.
+int BuildGroupBoxSection(SectionContext& ctx);
+// Skin labels (left, centred, right, shortened with "...", sized to the caption, disabled) and a
+// link label.
+int BuildLabelSection(SectionContext& ctx);
+// A five-tab page control too narrow for its tabs.
+int BuildPageControlSection(SectionContext& ctx);
+
+// The main window's notebook at its size (513 x 353) with its five tabs: every game picture enabled on
+// "Ресурсы" and disabled on "Магазин", the portrait and labels on "Тушка", group boxes, pictures and a
+// link on "Город" and "Рынок". "Тушка" is on top.
+controls::TspSkinPageControl& BuildNotebook(platform::WinControl& parent, skin::TspSkinData* skin,
+                                            controls::TspPngImageList& pictures, controls::TspPngImageList& portrait,
+                                            gfx::Point at);
 
 }  // namespace gallery

@@ -12,20 +12,6 @@ constexpr gfx::Color kNavy = 0x800000;
 constexpr gfx::Color kDownFill = 0xB59385;
 constexpr gfx::Color kHotFill = 0xD2BDB6;
 
-// A nine-part layout whose anchors are the client rectangle's corners, everything stretched: how a
-// free-size button spreads a picture drawn for one width or height over any size.
-skin::SkinGeometry StretchedAroundClient(const skin::SkinGeometry& g) {
-    skin::SkinGeometry s = g;
-    const gfx::Rect& c = g.ClientRect;
-    s.LeftTop = {c.left, c.top};
-    s.RightTop = {c.right, c.top};
-    s.LeftBottom = {c.left, c.bottom};
-    s.RightBottom = {c.right, c.bottom};
-    s.LeftStretch = s.TopStretch = s.RightStretch = s.BottomStretch = s.StretchEffect = true;
-    s.StretchType = skin::TspStretchType::Full;
-    return s;
-}
-
 }  // namespace
 
 bool TspSkinButton::ImageListUsable() const {
@@ -74,7 +60,7 @@ void TspSkinButton::DrawStateBackground(gfx::Bitmap& image, const gfx::Rect& sou
         gfx::Painter(image).Stretch(*picture, source, image.rect());
         return;
     }
-    const skin::SkinGeometry g = StretchedAroundClient(Geometry());
+    const skin::SkinGeometry g = skin::StretchedAroundClient(Geometry());
     gfx::Size size = image.size();
     const skin::ResizedGeometry r = skin::FitSkinSize(g, skin::ResizeMode::Both, size);
     skin::ComposeFrameImage(image, *picture, source, g, r, image.width(), image.height(), true);

@@ -112,4 +112,16 @@ gfx::Rect MapSkinRect(const gfx::Rect& r, const SkinGeometry& g, ResizeMode mode
     return r;
 }
 
+SkinGeometry StretchedAroundClient(const SkinGeometry& g) {
+    SkinGeometry s = g;
+    const gfx::Rect& c = g.ClientRect;
+    s.LeftTop = {c.left, c.top};
+    s.RightTop = {c.right, c.top};
+    s.LeftBottom = {c.left, c.bottom};
+    s.RightBottom = {c.right, c.bottom};
+    s.LeftStretch = s.TopStretch = s.RightStretch = s.BottomStretch = s.StretchEffect = true;
+    s.StretchType = TspStretchType::Full;
+    return s;
+}
+
 }  // namespace skin

@@ -64,4 +64,8 @@ struct ResizedGeometry {
 // control of the given size, moving it with the corner or edge it belongs to.
 [[nodiscard]] gfx::Rect MapSkinRect(const gfx::Rect& r, const SkinGeometry& g, ResizeMode mode, gfx::Size size);
 
+// The geometry for drawing a picture at any size: anchored at the client rectangle's corners with
+// every edge and the middle stretched (a button or label that ignores the skin's size).
+[[nodiscard]] SkinGeometry StretchedAroundClient(const SkinGeometry& g);
+
 }  // namespace skin
