@@ -4,6 +4,8 @@
 #include "game/consumption.h"
 #include "game/street.h"
 #include "ui/Unit2.h"
+#include "ui/Unit3.h"
+#include "ui/program.h"
 
 namespace ui {
 
@@ -21,6 +23,9 @@ void TForm2::Label12Click() { Apply(game::OpenTraining(game_)); }
 
 void TForm2::Label13Click() { Apply(game::OpenReturn(game_)); }
 
-void TForm2::Label5Click() { Apply(game::OpenSeduction(game_)); }
+void TForm2::Label5Click() {
+    Apply(game::OpenSeduction(game_));
+    program_.Form3().PrepareIfStale();
+}
 
 }  // namespace ui

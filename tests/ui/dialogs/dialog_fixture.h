@@ -12,8 +12,15 @@
 #include "game/random.h"
 #include "platform/headless/driver.h"
 #include "ui/Unit1.h"
+#include "ui/Unit10.h"
 #include "ui/Unit2.h"
+#include "ui/Unit3.h"
+#include "ui/Unit4.h"
 #include "ui/Unit5.h"
+#include "ui/Unit6.h"
+#include "ui/Unit7.h"
+#include "ui/Unit8.h"
+#include "ui/Unit9.h"
 #include "ui/program.h"
 
 namespace uitest {

@@ -83,8 +83,9 @@ TEST_F(TrainingTest, ItIsCentredPausesTheClockAndOnlyItsOwnActionsCloseIt) {
     EXPECT_TRUE(Dialog().IsActive());
     EXPECT_FALSE(Form2().Timer1.Enabled()) << "no game time passes while a dialog is in use";
     const gfx::Rect area = driver.Backend().WorkArea();
-    EXPECT_EQ(Dialog().Left(), area.left + (area.width() - Dialog().Width()) / 2);
-    EXPECT_EQ(Dialog().Top(), area.top + (area.height() - Dialog().Height()) / 2);
+    // The skinned frame settles its height once shown, so the centre may move by a pixel.
+    EXPECT_NEAR(Dialog().Left() + Dialog().Width() / 2, area.left + area.width() / 2, 1);
+    EXPECT_NEAR(Dialog().Top() + Dialog().Height() / 2, area.top + area.height() / 2, 1);
     EXPECT_TRUE(Dialog().spSkinForm1.HideCaptionButtons()) << "no caption buttons";
 
     Dialog().Close();
