@@ -13,6 +13,7 @@ const std::vector<GallerySection>& GallerySections() {
         {"Рамки групп", BuildGroupBoxSection},
         {"Надписи и ссылка", BuildLabelSection},
         {"Вкладки", BuildPageControlSection},
+        {"Меню", BuildMenuSection},
     };
     return sections;
 }

@@ -1,5 +1,5 @@
-# Sourced by the end-to-end scripts: starts Xvfb on a display number of its own and exports
-# DISPLAY. The caller defines fail() and a pids array that its cleanup kills.
+# Sourced by e2e_helpers.sh: starts Xvfb on a display number of its own and exports DISPLAY.
+# Uses the helpers' fail() and pids array, whose processes their cleanup kills.
 
 # A display number derived from the process id, skipping ones in use, and moving on when
 # another server takes the number first.

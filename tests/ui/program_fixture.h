@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/headless/driver.h"
 #include "ui/Unit1.h"
@@ -17,8 +20,33 @@ namespace uitest {
 class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // The cues are read from sound/ in the working directory, as the program reads them.
+        std::filesystem::current_path(BURDOMIR_SOURCE_DIR);
         program = std::make_unique<ui::Program>(driver.App(), [this] { return seed; });
         driver.App().Run();
+    }
+
+    // Hands over to the main window as an accepted name does.
+    void StartGame() {
+        Form1().spSkinEdit1.SetText("Вася");
+        driver.ClickControl(Form1().spSkinButton1);
+    }
+    // Clicks a tab's header, as the player switches tabs (0 is "Ресурсы", 4 "Магазин").
+    void ClickTab(int index) {
+        auto& pages = *Form2().spSkinPageControl1;
+        const gfx::Rect r = pages.TabRect(index);
+        driver.Click(Form2(), pages.ClientToWindow({(r.left + r.right) / 2, (r.top + r.bottom) / 2}));
+    }
+    // The next message box the program shows is answered with OK.
+    void AnswerNextMessage() {
+        driver.Script([this] { driver.PressKey(platform::Key::Return); });
+    }
+    // The cue files played so far, in order.
+    [[nodiscard]] std::vector<std::string> Played() {
+        std::vector<std::string> played;
+        for (const auto& e : driver.Backend().Sound().Events())
+            if (e.kind == platform::HeadlessAudio::Event::Kind::Play) played.push_back(e.path);
+        return played;
     }
 
     ui::TForm1& Form1() const { return program->Form1(); }

@@ -23,7 +23,7 @@ TEST_F(ProgramTest, TheTenWindowsExistInTheirOrderAndOnlyTheStartWindowIsShown) 
 
 TEST_F(ProgramTest, TheGameIsSetUpBeforeTheStartWindowAsks) {
     EXPECT_EQ(Form2().Game().State, game::GameState{});
-    EXPECT_EQ(Form2().Label40.Caption(), "Деньги: 1000");
+    EXPECT_EQ(Form2().Label40->Caption(), "Деньги: 1000");
     EXPECT_FALSE(Form2().Timer1.Enabled());
     EXPECT_FALSE(Form1().spSkinData1.IsEmpty()) << "the skin every window draws from is loaded";
 }
