@@ -139,6 +139,8 @@ public:
     void Label12Click();        // "Учиться у сенсея Сунь Хрен Вчай"
     void Label13Click();        // "Сдать бутылки"
     void Label5Click();         // "Соблазнить продавщицу Дуньку"
+    // Hands the clicks of those controls to the handlers above.
+    void ConnectDialogControls();
 
 private:
     // The controls of one purchase counter.

@@ -9,6 +9,17 @@
 
 namespace ui {
 
+void TForm2::ConnectDialogControls() {
+    spSkinButton3->OnClick = [this](platform::Control&) { spSkinButton3Click(); };
+    spSkinButton4->OnClick = [this](platform::Control&) { spSkinButton4Click(); };
+    spSkinButton6->OnClick = [this](platform::Control&) { spSkinButton6Click(); };
+    Label10->OnClick = [this](platform::TLabel&) { Label10Click(); };
+    Label11->OnClick = [this](platform::TLabel&) { Label11Click(); };
+    Label12->OnClick = [this](platform::TLabel&) { Label12Click(); };
+    Label13->OnClick = [this](platform::TLabel&) { Label13Click(); };
+    Label5->OnClick = [this](platform::TLabel&) { Label5Click(); };
+}
+
 void TForm2::spSkinButton3Click() { Apply(game::OpenDrink(game_)); }
 
 void TForm2::spSkinButton4Click() { Apply(game::OpenEat(game_)); }

@@ -120,3 +120,24 @@ TEST_F(ConsumptionTest, HealingRaisesTheLiverToAHundredAtMost) {
 }
 
 }  // namespace
+
+namespace {
+
+using uitest::DialogTest;
+
+TEST_F(DialogTest, TheMainWindowsButtonOpensTheDrinkDialogAfterTheStartCue) {
+    driver.ClickControl(*Form2().spSkinButton3);
+    EXPECT_TRUE(program->Form6().Visible());
+    EXPECT_EQ(Cues(), std::vector<std::string>{"sound/zapusk.wav"});
+}
+
+TEST_F(DialogTest, AMissingCueShowsItsErrorAndTheDialogDoesNotOpen) {
+    std::filesystem::current_path(std::filesystem::temp_directory_path());
+    driver.ClickControl(*Form2().spSkinButton4);
+    ASSERT_EQ(driver.Messages().size(), 1u);
+    EXPECT_EQ(driver.Messages()[0].title, "Burdomir");
+    EXPECT_EQ(driver.Messages()[0].kind, platform::MessageKind::Error);
+    EXPECT_FALSE(program->Form7().Visible());
+}
+
+}  // namespace

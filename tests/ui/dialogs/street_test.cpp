@@ -59,8 +59,8 @@ TEST_F(StreetTest, BeggingIsModalRefusesWithoutAChoiceAndStaysOpenAfterSuccess) 
     driver.Script([&] {
         EXPECT_TRUE(Begging().IsModal());
         const int before = State().Money;
-        Form2().Label40.OnClick = [&](platform::TLabel&) { mainTookInput = true; };
-        driver.ClickControl(Form2().Label40);
+        Form2().Label40->OnClick = [&](platform::TLabel&) { mainTookInput = true; };
+        driver.ClickControl(*Form2().Label40);
         EXPECT_EQ(State().Money, before);
     });
     driver.Script([&] { driver.ClickControl(Begging().spSkinButton1); });
@@ -121,7 +121,7 @@ TEST_F(StreetTest, TheReturnSliderReachesTheBottlesHeldAndFollowsEachReturn) {
     driver.ClickControl(Return().spSkinButton1);
     EXPECT_EQ(State().Money, 35);
     EXPECT_EQ(State().Bottles, 10);
-    EXPECT_EQ(Form2().Label40.Caption(), "Деньги: 35");
+    EXPECT_EQ(Form2().Label40->Caption(), "Деньги: 35");
     EXPECT_TRUE(Return().Visible());
     EXPECT_EQ(Return().spSkinTrackBar1.MaxValue(), 10);
     EXPECT_EQ(Return().spSkinTrackBar1.Value(), 1);

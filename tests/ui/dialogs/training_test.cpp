@@ -29,7 +29,7 @@ TEST_F(TrainingTest, EachLevelBoughtRewritesTheDialogAndTheMoneyAndKeepsItOpen) 
     driver.ClickControl(Dialog().spSkinButton1);
     EXPECT_EQ(State().SenseiLevel, 1);
     EXPECT_EQ(State().Money, 0);
-    EXPECT_EQ(Form2().Label40.Caption(), "Деньги: 0");
+    EXPECT_EQ(Form2().Label40->Caption(), "Деньги: 0");
     EXPECT_EQ(Dialog().Label1.Caption(), "Текущий уровень: 1");
     EXPECT_EQ(Dialog().Label2.Caption(), "Стоимость обучения: 500");
     EXPECT_TRUE(Dialog().Visible());
