@@ -4,12 +4,12 @@
 
 #include <cstdio>
 
-#include "budget_reporter.h"
 #include "controls/buttons/skin_button.h"
 #include "platform/headless/driver.h"
 #include "skin/package/compressed_stored_skin.h"
 #include "skin/package/default_skin.h"
 #include "skin/skin_data.h"
+#include "support/budget_reporter.h"
 
 namespace {
 

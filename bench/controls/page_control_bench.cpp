@@ -4,7 +4,6 @@
 
 #include <cstdio>
 
-#include "budget_reporter.h"
 #include "controls/containers/skin_page_control.h"
 #include "controls/containers/skin_panel.h"
 #include "controls/containers/skin_tab_sheet.h"
@@ -13,6 +12,7 @@
 #include "skin/package/compressed_stored_skin.h"
 #include "skin/package/default_skin.h"
 #include "skin/skin_data.h"
+#include "support/budget_reporter.h"
 
 namespace {
 

@@ -5,14 +5,12 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
-#include <string>
-#include <vector>
 
 #include "controls/ranges/skin_track_bar.h"
 #include "platform/headless/driver.h"
 #include "skin/package/default_skin.h"
 #include "skin/skin_data.h"
+#include "support/budget_reporter.h"
 
 namespace {
 
@@ -45,21 +43,6 @@ void BM_TrackBarDragStep(benchmark::State& state) {
 }
 BENCHMARK(BM_TrackBarDragStep)->Unit(benchmark::kMicrosecond);
 
-// Keeps each benchmark's CPU time per iteration (the median when repeated).
-class TimeReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> times;
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.error_occurred) continue;
-            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
-                times[run.run_name.function_name] = run.GetAdjustedCPUTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -67,20 +50,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "bench_track_bar: the build embedded no skin\n");
         return 1;
     }
-    std::vector<char*> args(argv, argv + argc);
-    char repeat[] = "--benchmark_repetitions=5";
-    char aggregates[] = "--benchmark_report_aggregates_only=true";
-    if (argc == 1) args.insert(args.end(), {repeat, aggregates});
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
-    TimeReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    const auto step = reporter.times.find("BM_TrackBarDragStep");
-    if (step == reporter.times.end()) return 0;
-    // Microseconds, as the benchmark reports them.
-    const double ms = step->second / 1000.0;
-    std::printf("track bar drag step: %.4f ms (budget %.2f ms): %s\n", ms, kBudgetMs,
-                ms <= kBudgetMs ? "within budget" : "OVER BUDGET");
+    benchsupport::BudgetReporter reporter;
+    benchsupport::RunBenchmarks(argc, argv, reporter);
+    benchsupport::PrintBudget(reporter, "BM_TrackBarDragStep", "track bar drag step", kBudgetMs);
     return 0;
 }

@@ -1,8 +1,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
-#include <string>
 
 #include "platform/headless/driver.h"
 #include "skin/menu/menu_item.h"
@@ -10,6 +8,7 @@
 #include "skin/menu/skin_popup_window.h"
 #include "skin/package/default_skin.h"
 #include "skin/skin_data.h"
+#include "support/budget_reporter.h"
 
 namespace {
 
@@ -63,25 +62,6 @@ void BM_MoveHighlight(benchmark::State& state) {
 }
 BENCHMARK(BM_MoveHighlight)->Unit(benchmark::kMicrosecond);
 
-// Keeps the mean processor time per iteration of each benchmark for the budget lines: on a
-// machine shared with other builds the wall-clock time mostly measures the waiting.
-class BudgetReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.iterations > 0) ms[run.run_name.function_name] = run.cpu_accumulated_time * 1e3 / run.iterations;
-    }
-    std::map<std::string, double> ms;
-};
-
-void PrintBudget(const BudgetReporter& r, const char* bench, const char* name, double budget) {
-    const auto it = r.ms.find(bench);
-    if (it == r.ms.end()) return;
-    std::printf("%s: %.4f ms (budget %.2f ms): %s\n", name, it->second, budget,
-                it->second <= budget ? "within budget" : "OVER BUDGET");
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -89,12 +69,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "bench_menu: the build embedded no skin\n");
         return 1;
     }
-    benchmark::Initialize(&argc, argv);
-    BudgetReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    benchsupport::BudgetReporter reporter;
+    benchsupport::RunBenchmarks(argc, argv, reporter);
     // Over budget is reported, not turned into a failed run, so the other benches still run.
-    PrintBudget(reporter, "BM_OpenTenItemMenu", "open a ten-item menu", kOpenBudgetMs);
-    PrintBudget(reporter, "BM_MoveHighlight", "move the menu highlight one item", kMoveBudgetMs);
+    benchsupport::PrintBudget(reporter, "BM_OpenTenItemMenu", "open a ten-item menu", kOpenBudgetMs);
+    benchsupport::PrintBudget(reporter, "BM_MoveHighlight", "move the menu highlight one item", kMoveBudgetMs);
     return 0;
 }

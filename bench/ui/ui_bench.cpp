@@ -2,12 +2,8 @@
 // top, against its budget in milliseconds.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <map>
-#include <string>
-#include <vector>
-
 #include "platform/headless/driver.h"
+#include "support/budget_reporter.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
 #include "ui/program.h"
@@ -34,37 +30,12 @@ void BM_MainWindowFullRepaint(benchmark::State& state) {
 }
 BENCHMARK(BM_MainWindowFullRepaint)->Unit(benchmark::kMicrosecond);
 
-// Keeps the median time of each benchmark, in milliseconds.
-class BudgetReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> ms;
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.error_occurred) continue;
-            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
-                ms[run.run_name.function_name] = run.GetAdjustedCPUTime() / 1000.0;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Several runs, medians kept: this machine's speed drifts from one second to the next.
-    std::vector<char*> args(argv, argv + argc);
-    char repeat[] = "--benchmark_repetitions=5";
-    char aggregates[] = "--benchmark_report_aggregates_only=true";
-    if (argc == 1) args.insert(args.end(), {repeat, aggregates});
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
-    BudgetReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    const auto it = reporter.ms.find("BM_MainWindowFullRepaint");
-    if (it != reporter.ms.end())
-        std::printf("full repaint of the main window, frame included: %.4f ms (budget %.2f ms): %s\n", it->second,
-                    kFullRepaintBudgetMs, it->second <= kFullRepaintBudgetMs ? "within budget" : "OVER BUDGET");
+    benchsupport::BudgetReporter reporter;
+    benchsupport::RunBenchmarks(argc, argv, reporter);
+    benchsupport::PrintBudget(reporter, "BM_MainWindowFullRepaint", "full repaint of the main window, frame included",
+                              kFullRepaintBudgetMs);
     return 0;
 }

@@ -5,10 +5,15 @@ namespace gallery {
 
 const std::vector<GallerySection>& GallerySections() {
     static const std::vector<GallerySection> sections{
-        {"Кнопки", BuildButtonSection},          {"Флажки и переключатели", BuildCheckRadioSection},
-        {"Ползунки", BuildTrackBarSection},      {"Счётчики", BuildUpDownSection},
-        {"Поля ввода", BuildEditSection},        {"Рамки групп", BuildGroupBoxSection},
-        {"Надписи и ссылка", BuildLabelSection}, {"Вкладки", BuildPageControlSection},
+        {"Кнопки", BuildButtonSection},
+        {"Флажки и переключатели", BuildCheckRadioSection},
+        {"Ползунки", BuildTrackBarSection},
+        {"Счётчики", BuildUpDownSection},
+        {"Поля ввода", BuildEditSection},
+        {"Рамки групп", BuildGroupBoxSection},
+        {"Надписи и ссылка", BuildLabelSection},
+        {"Вкладки", BuildPageControlSection},
+        {"Меню", BuildMenuSection},
     };
     return sections;
 }

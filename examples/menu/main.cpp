@@ -6,16 +6,16 @@
 #include "platform/button.h"
 #include "platform/label.h"
 #include "platform/sdl/sdl_backend.h"
+#include "skin/frame/skin_form.h"
 #include "skin/menu/menu_item.h"
 #include "skin/menu/skin_menu.h"
-#include "skin/menu/system_menu.h"
 #include "skin/package/default_skin.h"
 #include "skin/skin_data.h"
 
 namespace {
 
-// A window with a button that opens a menu of every item kind and a system menu on a right
-// click; the label tells which item ran.
+// A skinned window with a button that opens a menu of every item kind; a right click on its
+// caption opens its system menu. The label tells which item ran.
 class MenuWindow : public platform::Form {
 public:
     explicit MenuWindow(platform::Application& app)
@@ -24,6 +24,9 @@ public:
         SetBounds(200, 150, 360, 240);
         skinData_.LoadCompressedStream(skin::DefaultSkinData());
         menu_.SetSkinData(&skinData_);
+        auto& frame = Own<skin::TspSkinForm>(this);
+        frame.SetBorderIcons(skin::biMinimize);
+        frame.SetSkinData(&skinData_);
         button_ = &Make<platform::TButton>();
         button_->SetBounds(20, 20, 100, 25);
         button_->SetCaption("&Menu");
@@ -33,20 +36,8 @@ public:
         };
         label_ = &Make<platform::TLabel>();
         label_->SetBounds(20, 60, 300, 20);
-        label_->SetCaption("Right-click the window for its system menu.");
+        label_->SetCaption("Right-click the caption for the system menu.");
         BuildItems();
-    }
-
-    void MouseDown(platform::MouseButton button, unsigned /*shift*/, gfx::Point p) override {
-        if (button != platform::MouseButton::Right) return;
-        skin::SystemMenuState state;
-        state.minimizeIcon = true;
-        skin::SystemMenuCommands commands;
-        commands.minimize = [this] { Minimize(); };
-        commands.close = [this] { Close(); };
-        skin::BuildSystemMenu(systemMenu_, state, skinData_.ResourceStrData(), commands);
-        const gfx::Point at = ClientToScreen(p);
-        menu_.Popup(this, systemMenu_, {at.x, at.y, at.x, at.y});
     }
 
 private:
@@ -78,7 +69,6 @@ private:
     platform::TButton* button_ = nullptr;
     platform::TLabel* label_ = nullptr;
     skin::TMenuItem items_;
-    skin::TMenuItem systemMenu_;
 };
 
 }  // namespace

@@ -525,6 +525,10 @@ void Form::HandleMouseLeave() {
 }
 
 void Form::HandleKeyDown(Key key, unsigned shift) {
+    if (KeyPreview) {
+        FormKeyDown(key, shift);
+        if (key == Key::None) return;
+    }
     if (focused_ && !focused_->CanFocus()) SetActiveControl(nullptr);
     if (focused_) {
         Key k = key;

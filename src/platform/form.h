@@ -140,6 +140,10 @@ public:
     virtual void FormActivate() {}
     virtual void FormDeactivate() {}
     virtual void FormClose(CloseAction& /*action*/) {}
+    // With KeyPreview, every key pressed in the window comes here before the focused control;
+    // setting key to Key::None consumes it.
+    virtual void FormKeyDown(Key& /*key*/, unsigned /*shift*/) {}
+    bool KeyPreview = false;
 
     // Called by the Application when activation among its windows changes.
     void SetActiveState(bool active);

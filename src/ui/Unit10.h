@@ -1,22 +1,28 @@
 #pragma once
 
-#include "platform/form.h"
+#include "controls/buttons/check_radio_box.h"
+#include "controls/buttons/skin_button.h"
+#include "controls/containers/skin_panel.h"
+#include "ui/dialog_form.h"
 
 namespace ui {
 
-class Program;
-
-// The bottle-search dialog. Created hidden at start and only shown and hidden afterwards; it acts
-// on the main window's game through Program::Form2() and applies every outcome there.
-class TForm10 : public platform::Form {
+// The bottle-search dialog "Доходный бизнес": where to look (any place finds the same) and
+// "Вперед!", which searches once and closes. The chosen place stays for the next day.
+class TForm10 : public DialogForm {
 public:
     TForm10(platform::Application& app, Program& program);
 
-    // Runs each time the dialog goes from hidden to visible.
-    void FormShow() override;
+    // "Где искать" and its one radio group.
+    controls::TspSkinGroupBox& spSkinGroupBox1;
+    controls::TspSkinCheckRadioBox& spSkinCheckRadioBox1;  // "На помойке"
+    controls::TspSkinCheckRadioBox& spSkinCheckRadioBox2;  // "В парке"
+    controls::TspSkinCheckRadioBox& spSkinCheckRadioBox3;  // "На остановках"
+    // "Вперед!".
+    controls::TspSkinButton& spSkinButton1;
 
-private:
-    Program& program_;
+    // "Вперед!".
+    void spSkinButton1Click();
 };
 
 }  // namespace ui

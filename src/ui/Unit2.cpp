@@ -49,6 +49,7 @@ TForm2::TForm2(platform::Application& app, Program& program)
     controls::LoadGamePictures(spPngImageList1);
     controls::LoadPortraitPicture(spPngImageList2);
     BuildPages();
+    ConnectDialogControls();
     BuildStatusLine();
 }
 

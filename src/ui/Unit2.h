@@ -129,6 +129,19 @@ public:
     // The pointer entered the stage countdown: the explanation is replaced for good.
     void Label42MouseEnter();
 
+    // The controls that open the dialogs (defined in Unit2_dialogs.cpp): each plays the start
+    // cue, then shows its dialog or says why it cannot.
+    void spSkinButton3Click();  // "Выпить"
+    void spSkinButton4Click();  // "Пожрать"
+    void spSkinButton6Click();  // "Лечить"
+    void Label10Click();        // "Искать пустые бутылки"
+    void Label11Click();        // "Просить милостыню", shown modally
+    void Label12Click();        // "Учиться у сенсея Сунь Хрен Вчай"
+    void Label13Click();        // "Сдать бутылки"
+    void Label5Click();         // "Соблазнить продавщицу Дуньку"
+    // Hands the clicks of those controls to the handlers above.
+    void ConnectDialogControls();
+
 private:
     // The controls of one purchase counter.
     struct CounterView {

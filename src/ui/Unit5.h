@@ -1,22 +1,30 @@
 #pragma once
 
-#include "platform/form.h"
+#include "controls/buttons/skin_button.h"
+#include "platform/label.h"
+#include "ui/dialog_form.h"
 
 namespace ui {
 
-class Program;
-
-// The sensei training dialog. Created hidden at start and only shown and hidden afterwards; it acts
-// on the main window's game through Program::Form2() and applies every outcome there.
-class TForm5 : public platform::Form {
+// The training dialog of the sensei: the present level, the price of the next one and
+// "Обучить", which buys it and leaves the dialog open for the next.
+class TForm5 : public DialogForm {
 public:
     TForm5(platform::Application& app, Program& program);
 
-    // Runs each time the dialog goes from hidden to visible.
-    void FormShow() override;
+    // "Текущий уровень: " and the level.
+    platform::TLabel& Label1;
+    // "Стоимость обучения: " and the price of the next level.
+    platform::TLabel& Label2;
+    // "Обучить".
+    controls::TspSkinButton& spSkinButton1;
+    // "Максимальный уровень - 10".
+    platform::TLabel& Label3;
 
-private:
-    Program& program_;
+    // Runs each time the dialog goes from hidden to visible: the level and price lines.
+    void FormShow() override;
+    // "Обучить".
+    void spSkinButton1Click();
 };
 
 }  // namespace ui

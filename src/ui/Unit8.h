@@ -1,22 +1,36 @@
 #pragma once
 
-#include "platform/form.h"
+#include "controls/buttons/skin_button.h"
+#include "controls/ranges/skin_track_bar.h"
+#include "platform/label.h"
+#include "ui/dialog_form.h"
 
 namespace ui {
 
-class Program;
-
-// The heal dialog. Created hidden at start and only shown and hidden afterwards; it acts
-// on the main window's game through Program::Form2() and applies every outcome there.
-class TForm8 : public platform::Form {
+// The heal dialog "Лечить": vitamins and injections (caption, slider up to the stock held,
+// amount) and "Лечить", which takes the chosen amounts and closes the dialog.
+class TForm8 : public DialogForm {
 public:
     TForm8(platform::Application& app, Program& program);
 
-    // Runs each time the dialog goes from hidden to visible.
-    void FormShow() override;
+    // Vitamins.
+    platform::TLabel& Label1;
+    controls::TspSkinTrackBar& spSkinTrackBar1;
+    platform::TLabel& Label3;
+    // Injections.
+    platform::TLabel& Label2;
+    controls::TspSkinTrackBar& spSkinTrackBar2;
+    platform::TLabel& Label4;
+    // "Лечить".
+    controls::TspSkinButton& spSkinButton1;
 
-private:
-    Program& program_;
+    // Runs each time the dialog goes from hidden to visible: both rows from the stock held.
+    void FormShow() override;
+    // A slider moved: its amount label follows.
+    void spSkinTrackBar1Change();
+    void spSkinTrackBar2Change();
+    // "Лечить".
+    void spSkinButton1Click();
 };
 
 }  // namespace ui

@@ -6,13 +6,8 @@ set -euo pipefail
 game=$1
 showcase=$2
 work=$3
-here=$(cd "$(dirname "$0")" && pwd)
-# The summary of suppressions used would be a second line on stderr.
-export LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
-mkdir -p "$work"
-cd "$work"
-
-fail() { echo "e2e: $*" >&2; exit 1; }
+source "$(dirname "$0")/e2e_helpers.sh"
+e2e_begin "$work"
 
 # Runs "$@" with a time limit; sets status, out and err.
 run() {

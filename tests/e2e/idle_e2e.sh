@@ -7,20 +7,8 @@ set -euo pipefail
 probe=$1
 work=$2
 seconds=${3:-3}
-here=$(cd "$(dirname "$0")" && pwd)
-export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
-mkdir -p "$work"
-cd "$work"
-
-pids=()
-cleanup() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-}
-trap cleanup EXIT
-fail() { echo "e2e: $*" >&2; exit 1; }
-
-source "$here/virtual_display.sh"
+source "$(dirname "$0")/e2e_helpers.sh"
+e2e_begin "$work"
 start_virtual_display
 
 switches() { awk '/^voluntary_ctxt_switches/ {print $2}' "$1"; }
@@ -33,9 +21,8 @@ all_switches() {
 # Runs the probe with the given timer interval (0: none) and prints the wake-ups of the
 # main thread and of all threads over the measured seconds.
 measure() {
-  SDL_AUDIODRIVER=dummy "$probe" "$1" >probe.log 2>&1 &
-  local pid=$!
-  pids+=("$pid")
+  start_program probe.log "$probe" "$1"
+  local pid=$program_pid
   sleep 1.5  # mapped, painted, settled
   kill -0 "$pid" 2>/dev/null || fail "the probe ended: $(cat probe.log)"
   local main0 all0 main1 all1

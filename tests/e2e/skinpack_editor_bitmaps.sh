@@ -7,12 +7,9 @@ set -euo pipefail
 skinpack=$1
 source=$2
 work=$3
-here=$(cd "$(dirname "$0")" && pwd)
-export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
-fail() { echo "e2e: $*" >&2; exit 1; }
-
+source "$(dirname "$0")/e2e_helpers.sh"
 rm -rf "$work"
-mkdir -p "$work"
+e2e_begin "$work"
 cp "$source"/tests/gfx/codecs/editor_files/imagemagick_rgba32_v5.bmp "$work"/face.bmp
 cp "$source"/tests/gfx/codecs/editor_files/imagemagick_rgb24_v5.bmp "$work"/buttons.bmp
 cat >"$work"/skin.ini <<'INI'

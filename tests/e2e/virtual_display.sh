@@ -1,23 +1,22 @@
-# Sourced by the end-to-end scripts: starts Xvfb on a display number of its own and exports
-# DISPLAY. The caller defines fail() and a pids array that its cleanup kills.
+# Sourced by e2e_helpers.sh: starts Xvfb on a display number of its own and exports DISPLAY.
+# Uses the helpers' fail() and pids array, whose processes their cleanup kills.
 
-# A display number derived from the process id, skipping ones in use, and moving on when
-# another server takes the number first.
+# Xvfb picks a free number itself and writes it to fd 3 once it listens: a number chosen
+# here could be taken by a parallel test's server between the choice and the start, and
+# that server would then answer for ours.
 start_virtual_display() {
-  local display=$((100 + $$ % 800)) started= xvfb_pid
-  for _ in $(seq 10); do
-    while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do display=$((display + 1)); done
-    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >xvfb.log 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 50); do
-      kill -0 "$xvfb_pid" 2>/dev/null || break
-      DISPLAY=":$display" xdpyinfo >/dev/null 2>&1 && { started=1; break; }
-      sleep 0.1
-    done
-    if [ -n "$started" ]; then pids+=("$xvfb_pid"); break; fi
-    kill "$xvfb_pid" 2>/dev/null || true
-    display=$((display + 1))
+  local display xvfb_pid
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>xvfb.display >xvfb.log 2>&1 &
+  xvfb_pid=$!
+  pids+=("$xvfb_pid")
+  for _ in $(seq 200); do
+    display=$(head -n 1 xvfb.display 2>/dev/null || true)
+    if [ -n "$display" ] && DISPLAY=":$display" xdpyinfo >/dev/null 2>&1; then
+      export DISPLAY=":$display"
+      return 0
+    fi
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
   done
-  [ -n "$started" ] || fail "Xvfb did not start: $(cat xvfb.log)"
-  export DISPLAY=":$display"
+  fail "Xvfb did not start: $(cat xvfb.log)"
 }

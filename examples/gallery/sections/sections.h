@@ -19,6 +19,9 @@ int BuildTrackBarSection(SectionContext& ctx);
 int BuildUpDownSection(SectionContext& ctx);
 // Edits: empty, with text, a selection, focused, disabled, read-only, and in a font of its own.
 int BuildEditSection(SectionContext& ctx);
+// A button that opens a menu of every item kind: a shortcut, a disabled item, a separator, a
+// titled separator, checked and radio items, a submenu, and enough items to scroll.
+int BuildMenuSection(SectionContext& ctx);
 
 // Group boxes: a captioned one with a label inside, a checked and an unchecked check-mode box.
 int BuildGroupBoxSection(SectionContext& ctx);

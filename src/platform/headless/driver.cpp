@@ -35,6 +35,9 @@ void Driver::MouseUp(Form& form, gfx::Point window, MouseButton button, unsigned
 }
 
 void Driver::MoveTo(Form& form, gfx::Point window, unsigned shift) {
+    // The window the pointer was over may have gone meanwhile (a message box that closed).
+    const auto& forms = app_->Forms();
+    if (pointerForm_ && std::find(forms.begin(), forms.end(), pointerForm_) == forms.end()) pointerForm_ = nullptr;
     if (pointerForm_ && pointerForm_ != &form) Leave(*pointerForm_);
     pointerForm_ = &form;
     backend_->SetPointer(Screen(form, window));

@@ -5,6 +5,8 @@
 
 #include "platform/application.h"
 #include "platform/plain_frame.h"
+#include "skin/menu/menu_item.h"
+#include "skin/menu/skin_menu.h"
 #include "skin/objects/button_objects.h"
 #include "skin/objects/object_factory.h"
 #include "skin/skin_data.h"

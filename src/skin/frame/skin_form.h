@@ -26,7 +26,9 @@ class PlainFrame;
 namespace skin {
 
 class ObjectHintView;
+class TMenuItem;
 class TspSkinData;
+class TspSkinMenu;
 
 // Draws a window's whole frame from a skin: placed on a window (its owner must be a
 // platform::Form), it takes the window's frame hook, so the borders, the caption bar and
@@ -106,8 +108,8 @@ public:
     std::function<void(TspSkinForm&, const std::string& name, bool& visible)> OnActivateCustomObject;
     std::function<void(TspSkinForm&)> OnActivate, OnDeActivate, OnMinimize, OnRestore, OnMaximize;
     std::function<void(TspSkinForm&)> OnChangeRollUpState, OnMinimizeToTray, OnSkinMenuOpen;
-    // Opens the system menu at a screen point with the items given; the skinned popup menu
-    // fills this in. Without it the system menu does not open.
+    // Opens the system menu at a screen point with the items given, instead of the frame's
+    // own skinned popup menu.
     std::function<void(TspSkinForm&, gfx::Point screen, const std::vector<SystemMenuItem>&)> OnPopupSystemMenu;
 
     // Run-time state.
@@ -142,8 +144,11 @@ public:
     void Minimize();
     void Maximize();
     void Restore();
-    // Opens the system menu at a screen point.
+    // Opens the system menu at a screen point: built afresh from the icons and the state, shown
+    // by OnPopupSystemMenu when set, else as the skinned popup menu.
     void OpenSystemMenu(gfx::Point screen);
+    // The skinned popup menu the system menu opens in; null until it first opens.
+    [[nodiscard]] TspSkinMenu* SystemMenuPopup() const { return systemMenu_.get(); }
     // The items the system menu holds now, in order.
     [[nodiscard]] std::vector<SystemMenuItem> SystemMenuItems() const;
     // Carries out a system-menu item the popup menu reports chosen.
@@ -228,6 +233,7 @@ private:
     void AnimationTimerTick();
     void FadeTimerTick();
     void Watch(TspSkinData*& slot, TspSkinData* data);
+    void PopupSystemMenu(gfx::Point screen, const std::vector<SystemMenuItem>& items);
 
     platform::Form& form_;
     platform::FrameHook* previous_ = nullptr;
@@ -256,6 +262,9 @@ private:
     std::unique_ptr<platform::Timer> morphTimer_;
     std::unique_ptr<platform::Timer> animationTimer_;
     std::unique_ptr<platform::Timer> fadeTimer_;
+    // The menu goes first: its open levels point into the items.
+    std::unique_ptr<TMenuItem> systemMenuItems_;
+    std::unique_ptr<TspSkinMenu> systemMenu_;
 };
 
 }  // namespace skin

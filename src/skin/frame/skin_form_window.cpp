@@ -256,26 +256,4 @@ void TspSkinForm::ExecuteCommand(TspCommand command) {
     }
 }
 
-std::vector<SystemMenuItem> TspSkinForm::SystemMenuItems() const {
-    if (!UseDefaultSysMenu || GetCompanion(Companion::SystemMenu)) return {};
-    const TspSkinData* data = menusSkinData_ ? menusSkinData_ : skinData_;
-    return BuildSystemMenu({borderIcons_, state_, rolledUp_}, data ? data->ResourceStrData() : nullptr);
-}
-
-void TspSkinForm::OpenSystemMenu(gfx::Point screen) {
-    if (OnSkinMenuOpen) OnSkinMenuOpen(*this);
-    if (OnPopupSystemMenu) OnPopupSystemMenu(*this, screen, SystemMenuItems());
-}
-
-void TspSkinForm::ChooseSystemMenuItem(const SystemMenuItem& item) {
-    if (item.Separator) return;
-    if (item.Name != "SKF_RESTORE") {
-        ExecuteCommand(item.Command);
-    } else if (state_ != TspWindowState::Normal) {
-        Restore();
-    } else {
-        SetRolledUp(false);
-    }
-}
-
 }  // namespace skin

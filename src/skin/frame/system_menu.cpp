@@ -7,7 +7,11 @@ namespace skin {
 namespace {
 
 std::string Text(const TspResourceStrData* strings, std::string_view key, std::string_view builtIn) {
-    if (strings) return strings->GetResStr(key);
+    // A string list without the key would leave the item or hint blank: the built-in text stands in.
+    if (strings) {
+        std::string text = strings->GetResStr(key);
+        if (!text.empty()) return text;
+    }
     return std::string(builtIn);
 }
 
@@ -24,13 +28,14 @@ std::vector<SystemMenuItem> BuildSystemMenu(const SystemMenuState& s, const TspR
     if (minimized || maximized || s.rolledUp)
         items.push_back(
             {"SKF_RESTORE", Text(strings, "MI_RESTORECAPTION", "&Restore"), "", false, TspCommand::Default});
-    if ((s.icons & biRollUp) && !s.rolledUp && !minimized)
+    if ((s.icons & biRollUp) && !s.rolledUp && !minimized && !(maximized && s.mdiChild))
         items.push_back({"SKF_ROLLUP", Text(strings, "MI_ROLLUPCAPTION", "Ro&llUp"), "", false, TspCommand::RollUp});
     if (s.icons & biMinimizeToTray)
         items.push_back({"SKF_MINTOTRAY", Text(strings, "MI_MINTOTRAYCAPTION", "Minimize to &Tray"), "", false,
                          TspCommand::MinimizeToTray});
     if (!items.empty()) items.push_back({"-", "-", "", true, TspCommand::Default});
-    items.push_back({"SKF_CLOSE", Text(strings, "MI_CLOSECAPTION", "&Close"), "Alt+F4", false, TspCommand::Close});
+    items.push_back({"SKF_CLOSE", Text(strings, "MI_CLOSECAPTION", "&Close"), s.mdiChild ? "Ctrl+F4" : "Alt+F4", false,
+                     TspCommand::Close});
     return items;
 }
 

@@ -27,10 +27,14 @@ struct SystemMenuState {
     TspBorderIcons icons = 0;
     TspWindowState state = TspWindowState::Normal;
     bool rolledUp = false;
+    // A child window closes with Ctrl+F4 and, maximised, cannot roll up.
+    bool mdiChild = false;
 };
 
-// The system menu's items for a window in that state, captioned from the strings when given
-// and with the built-in English texts otherwise.
+// The system menu's items for a window in that state: minimise, maximise, restore, roll-up and
+// minimise-to-tray where allowed, a separator when any of them is there, and close with its
+// shortcut. Captions come from the strings when given and holding the key, else the built-in
+// English texts.
 [[nodiscard]] std::vector<SystemMenuItem> BuildSystemMenu(const SystemMenuState& s, const TspResourceStrData* strings);
 
 // The hint of a system button by its command, from the strings when given.

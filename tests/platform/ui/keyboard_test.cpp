@@ -151,6 +151,38 @@ TEST_F(DialogKeyTest, DisabledButtonsIgnoreDialogKeys) {
     EXPECT_EQ(std::count(log.begin(), log.end(), "ok"), 0);
 }
 
+// Sees every key first and consumes Escape, as a window with KeyPreview does.
+class PreviewForm : public Form {
+public:
+    using Form::Form;
+    void FormKeyDown(Key& key, unsigned /*shift*/) override {
+        seen.push_back(key);
+        if (key == Key::Escape) key = Key::None;
+    }
+    std::vector<Key> seen;
+};
+
+TEST(KeyPreviewTest, TheWindowSeesKeysFirstOnlyWithKeyPreviewAndMayConsumeThem) {
+    Driver d;
+    auto& form = d.App().CreateForm<PreviewForm>();
+    form.SetBounds(0, 0, 300, 200);
+    std::vector<std::string> log;
+    auto& field = form.Make<RecordingWindowed>(log, "field");
+    field.SetBounds(10, 10, 50, 30);
+    field.TabStop = true;
+    form.Show();
+    d.PressKey(Key::Left);
+    EXPECT_TRUE(form.seen.empty()) << "without KeyPreview the window is not asked";
+    EXPECT_EQ(log.size(), 1u);
+
+    form.KeyPreview = true;
+    log.clear();
+    d.PressKey(Key::Left);
+    d.PressKey(Key::Escape);
+    EXPECT_EQ(form.seen, (std::vector<Key>{Key::Left, Key::Escape}));
+    EXPECT_EQ(log.size(), 1u) << "a key left alone goes on to the focused control; a consumed one does not";
+}
+
 }  // namespace
 
 namespace {

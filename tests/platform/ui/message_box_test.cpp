@@ -47,6 +47,15 @@ TEST_F(MessageBoxTest, ClosedByOkEnterSpaceOrEsc) {
     EXPECT_TRUE(owner.IsActive());
 }
 
+TEST_F(MessageBoxTest, ThePointerLeavingABoxThatIsGoneIsNotDelivered) {
+    EXPECT_TRUE(ClosesBy([&](MessageBoxForm& box) {
+        d.MoveTo(box, {5, 5});
+        d.PressKey(Key::Return);
+    }));
+    d.MoveTo(owner, {20, 20});  // the box under the pointer was destroyed; only the owner hears of it
+    EXPECT_EQ(d.TopWindow(), &owner);
+}
+
 TEST_F(MessageBoxTest, CentredOverTheActiveWindowAndRecorded) {
     d.Script([&] {
         const gfx::Rect box = d.TopWindow()->BoundsRect();

@@ -178,6 +178,7 @@ TEST_F(FrameBehaviourTest, RightClickOnTheCaptionOpensTheSystemMenuThere) {
     };
     d.Click(w, {100, 12}, platform::MouseButton::Right);
     EXPECT_EQ(at, (Point{140, 52}));
+    EXPECT_EQ(frame.SystemMenuPopup(), nullptr) << "the program's handler replaces the skinned popup menu";
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(items[0].Name, "SKF_MINITEM");
     frame.ChooseSystemMenuItem(items[0]);

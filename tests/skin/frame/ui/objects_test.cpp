@@ -121,19 +121,39 @@ TEST_F(FrameObjectsTest, TheSystemMenuOffersWhatTheStateAllows) {
         for (const auto& i : items) s += i.Name + " ";
         return s;
     };
-    EXPECT_EQ(names(skin::BuildSystemMenu({0, TspWindowState::Normal, false}, nullptr)), "SKF_CLOSE ");
-    EXPECT_EQ(
-        names(skin::BuildSystemMenu({skin::biMinimize | skin::biMaximize | skin::biRollUp | skin::biMinimizeToTray,
-                                     TspWindowState::Normal, false},
-                                    nullptr)),
-        "SKF_MINITEM SKF_MAXITEM SKF_ROLLUP SKF_MINTOTRAY - SKF_CLOSE ");
-    EXPECT_EQ(
-        names(skin::BuildSystemMenu({skin::biMinimize | skin::biRollUp, TspWindowState::Minimized, false}, nullptr)),
-        "SKF_RESTORE - SKF_CLOSE ");
-    const auto items = skin::BuildSystemMenu({skin::biMaximize, TspWindowState::Maximized, false}, nullptr);
+    const auto captions = [](const std::vector<skin::SystemMenuItem>& items) {
+        std::string s;
+        for (const auto& i : items) s += i.Caption + "|";
+        return s;
+    };
+    EXPECT_EQ(captions(skin::BuildSystemMenu({skin::biMinimize}, nullptr)), "Mi&nimize|-|&Close|")
+        << "the start window";
+    EXPECT_EQ(captions(skin::BuildSystemMenu({0}, nullptr)), "&Close|") << "a dialog";
+    EXPECT_EQ(names(skin::BuildSystemMenu(
+                  {skin::biMinimize | skin::biMaximize | skin::biRollUp | skin::biMinimizeToTray}, nullptr)),
+              "SKF_MINITEM SKF_MAXITEM SKF_ROLLUP SKF_MINTOTRAY - SKF_CLOSE ");
+    EXPECT_EQ(names(skin::BuildSystemMenu({skin::biMinimize | skin::biRollUp, TspWindowState::Minimized}, nullptr)),
+              "SKF_RESTORE - SKF_CLOSE ");
+    EXPECT_EQ(names(skin::BuildSystemMenu({skin::biRollUp, TspWindowState::Normal, true}, nullptr)),
+              "SKF_RESTORE - SKF_CLOSE ")
+        << "a rolled-up window offers restore instead of rolling up again";
+    const auto items = skin::BuildSystemMenu({skin::biMaximize, TspWindowState::Maximized}, nullptr);
     EXPECT_EQ(items.front().Caption, "&Restore");
     EXPECT_EQ(items.back().Caption, "&Close");
     EXPECT_EQ(items.back().ShortCut, "Alt+F4");
+    const auto child =
+        skin::BuildSystemMenu({skin::biMinimize | skin::biRollUp, TspWindowState::Maximized, false, true}, nullptr);
+    EXPECT_EQ(names(child), "SKF_MINITEM SKF_RESTORE - SKF_CLOSE ") << "a maximised child window does not roll up";
+    EXPECT_EQ(child.back().ShortCut, "Ctrl+F4");
+}
+
+TEST_F(FrameObjectsTest, SystemMenuCaptionsComeFromTheStringsWithTheBuiltInTextsForMissingKeys) {
+    skin::TspResourceStrData strings;
+    strings.ResStrings = {"MI_MINCAPTION=Свернуть", "MI_CLOSECAPTION=Закрыть"};
+    std::string s;
+    for (const auto& i : skin::BuildSystemMenu({skin::biMinimize | skin::biMaximize}, &strings)) s += i.Caption + "|";
+    EXPECT_EQ(s, "Свернуть|Ma&ximize|-|Закрыть|");
+    EXPECT_EQ(skin::ButtonHint(skin::TspCommand::Close, &strings), "Close");
 }
 
 TEST_F(FrameObjectsTest, AnObjectWithoutItsActivePictureHasNoHotLook) {
