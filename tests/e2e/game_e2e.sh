@@ -141,6 +141,12 @@ speed=($((mx + 374)) $((my + 409)) 100 25)
 tab_x=(55 112 160 210 267)
 tab() { click_at $((mx + tab_x[$1])) $((my + 59)); import -window root "$work/main_tab$1.png"; }
 
+# Resident memory of the running game (budget 30 MB; a sanitized build only reports it).
+rss_kb=$(sed -n 's/^VmRSS:[^0-9]*\([0-9]*\).*/\1/p' "/proc/$game_pid/status")
+if [ "$rss_kb" -le $((30 * 1024)) ]; then verdict="within budget"; else verdict="OVER BUDGET"; fi
+echo "resident memory of a running game: $((rss_kb / 1024)) MB (budget 30 MB): $verdict"
+[ "$budget_mode" = enforce ] && [ "$verdict" = "OVER BUDGET" ] && fail "the game's memory is over its budget"
+
 # The clock runs while the main window is active.
 before=$(crop "${hour[@]}")
 sleep 2.2
