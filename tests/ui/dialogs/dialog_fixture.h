@@ -26,16 +26,17 @@
 namespace uitest {
 
 // The whole program on the headless window system, run from the source tree so that the
-// sound cues are found, with the random seed pinned and the game started under a name.
+// sound cues are found, with the random seed pinned and the game started under a name
+// accepted by the start window.
 class DialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
         std::filesystem::current_path(BURDOMIR_SOURCE_DIR);
         program = std::make_unique<ui::Program>(driver.App(), [this] { return seed; });
         driver.App().Run();
-        Form1().PlayerName = "Вася";
-        Form1().Hide();
-        Form2().Show();
+        Form1().spSkinEdit1.SetText("Вася");
+        driver.ClickControl(Form1().spSkinButton1);
+        ASSERT_TRUE(Form2().Visible());
     }
 
     ui::TForm1& Form1() const { return program->Form1(); }

@@ -81,9 +81,8 @@ private:
         driver_ = std::make_unique<platform::headless::Driver>();
         program_ = std::make_unique<ui::Program>(driver_->App(), [this] { return random_(); });
         driver_->App().Run();
-        program_->Form1().PlayerName = "Soak";
-        program_->Form1().Hide();
-        program_->Form2().Show();
+        program_->Form1().spSkinEdit1.SetText("Soak");
+        driver_->ClickControl(program_->Form1().spSkinButton1);
     }
 
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
@@ -91,7 +90,7 @@ private:
     void Act() {
         platform::Form* top = driver_->TopWindow();
         if (!top) return;
-        switch (Pick(10)) {
+        switch (Pick(11)) {
             case 0:
             case 1:
             case 2: {
@@ -121,11 +120,21 @@ private:
             case 7:
                 if (driver_->App().ModalStack().empty()) OpenADialog();
                 break;
+            case 8:
+                if (top == &program_->Form2()) SwitchTab();
+                break;
             default:
                 driver_->Drag(*top, {Pick(top->Width()), Pick(top->Height())},
                               {Pick(top->Width()), Pick(top->Height())});
                 break;
         }
+    }
+
+    // A click on one of the main window's tab headers.
+    void SwitchTab() {
+        auto& pages = *program_->Form2().spSkinPageControl1;
+        const gfx::Rect r = pages.TabRect(Pick(5));
+        driver_->Click(program_->Form2(), pages.ClientToWindow({(r.left + r.right) / 2, (r.top + r.bottom) / 2}));
     }
 
     // What the main window's dialog controls do when clicked.
