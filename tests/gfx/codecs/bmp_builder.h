@@ -7,7 +7,7 @@ namespace codectest {
 
 // Assembles BMP files with any of the info headers image editors write, so that tests can
 // make each kind of header, depth and mask without an editor at hand.
-struct BmpSpec {
+struct BmpLayout {
     std::uint32_t infoSize = 124;
     std::int32_t width = 1;
     std::int32_t height = 1;  // negative: rows stored top-down
@@ -24,26 +24,26 @@ inline void PutLe(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t 
     for (int i = 0; i < bytes; ++i) out[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
-inline std::vector<std::uint8_t> MakeBmp(const BmpSpec& spec) {
-    std::vector<std::uint8_t> file(14 + spec.infoSize, 0);
+inline std::vector<std::uint8_t> MakeBmp(const BmpLayout& layout) {
+    std::vector<std::uint8_t> file(14 + layout.infoSize, 0);
     file[0] = 'B';
     file[1] = 'M';
-    PutLe(file, 14, spec.infoSize, 4);
-    PutLe(file, 18, static_cast<std::uint32_t>(spec.width), 4);
-    PutLe(file, 22, static_cast<std::uint32_t>(spec.height), 4);
+    PutLe(file, 14, layout.infoSize, 4);
+    PutLe(file, 18, static_cast<std::uint32_t>(layout.width), 4);
+    PutLe(file, 22, static_cast<std::uint32_t>(layout.height), 4);
     PutLe(file, 26, 1, 2);
-    PutLe(file, 28, spec.bits, 2);
-    PutLe(file, 30, spec.compression, 4);
-    PutLe(file, 46, static_cast<std::uint32_t>(spec.palette.size()), 4);
-    const int maskCount = spec.infoSize > 40 ? 4 : (spec.compression == 3 ? 3 : 0);
-    if (spec.infoSize == 40) file.resize(file.size() + 4 * static_cast<std::size_t>(maskCount), 0);
-    for (int i = 0; i < maskCount; ++i) PutLe(file, 54 + 4 * static_cast<std::size_t>(i), spec.masks[i], 4);
-    for (const std::uint32_t colour : spec.palette) {
+    PutLe(file, 28, layout.bits, 2);
+    PutLe(file, 30, layout.compression, 4);
+    PutLe(file, 46, static_cast<std::uint32_t>(layout.palette.size()), 4);
+    const int maskCount = layout.infoSize > 40 ? 4 : (layout.compression == 3 ? 3 : 0);
+    if (layout.infoSize == 40) file.resize(file.size() + 4 * static_cast<std::size_t>(maskCount), 0);
+    for (int i = 0; i < maskCount; ++i) PutLe(file, 54 + 4 * static_cast<std::size_t>(i), layout.masks[i], 4);
+    for (const std::uint32_t colour : layout.palette) {
         file.resize(file.size() + 4, 0);
         PutLe(file, file.size() - 4, colour, 4);
     }
     PutLe(file, 10, static_cast<std::uint32_t>(file.size()), 4);
-    for (std::vector<std::uint8_t> row : spec.rows) {
+    for (std::vector<std::uint8_t> row : layout.rows) {
         row.resize((row.size() + 3) / 4 * 4, 0);
         file.insert(file.end(), row.begin(), row.end());
     }

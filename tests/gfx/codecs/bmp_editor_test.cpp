@@ -12,7 +12,7 @@
 
 namespace {
 
-using codectest::BmpSpec;
+using codectest::BmpLayout;
 using codectest::MakeBmp;
 using gfx::Bitmap;
 using gfx::MakePixel;
@@ -70,10 +70,10 @@ TEST(BmpEditorFiles, ImageMagickOneBitWith108ByteHeaderReadsItsColourTable) {
 
 TEST(BmpLongHeaders, IndexedImagesFindTheirColourTableAfterTheHeader) {
     for (const std::uint32_t infoSize : {108u, 124u}) {
-        BmpSpec spec{.infoSize = infoSize, .width = 3, .height = -1, .bits = 8};
-        spec.palette = {0x102030, 0x405060, 0x708090};
-        spec.rows = {{2, 0, 1}};
-        const Bitmap pixels = gfx::ReadBmp(MakeBmp(spec)).pixels;
+        BmpLayout layout{.infoSize = infoSize, .width = 3, .height = -1, .bits = 8};
+        layout.palette = {0x102030, 0x405060, 0x708090};
+        layout.rows = {{2, 0, 1}};
+        const Bitmap pixels = gfx::ReadBmp(MakeBmp(layout)).pixels;
         EXPECT_EQ(pixels.at(0, 0), MakePixel(0x70, 0x80, 0x90)) << infoSize;
         EXPECT_EQ(pixels.at(1, 0), MakePixel(0x10, 0x20, 0x30)) << infoSize;
         EXPECT_EQ(pixels.at(2, 0), MakePixel(0x40, 0x50, 0x60)) << infoSize;
@@ -83,50 +83,50 @@ TEST(BmpLongHeaders, IndexedImagesFindTheirColourTableAfterTheHeader) {
 TEST(BmpThirtyTwoBits, UncompressedIgnoresTheFourthByte) {
     // Without masks the fourth byte is padding, whatever a long header's alpha mask says.
     for (const std::uint32_t infoSize : {40u, 124u}) {
-        BmpSpec spec{.infoSize = infoSize, .width = 2, .height = 1, .bits = 32};
-        spec.rows = {{0x30, 0x20, 0x10, 0x00, 0x03, 0x02, 0x01, 0x7F}};
-        const Bitmap pixels = gfx::ReadBmp(MakeBmp(spec)).pixels;
+        BmpLayout layout{.infoSize = infoSize, .width = 2, .height = 1, .bits = 32};
+        layout.rows = {{0x30, 0x20, 0x10, 0x00, 0x03, 0x02, 0x01, 0x7F}};
+        const Bitmap pixels = gfx::ReadBmp(MakeBmp(layout)).pixels;
         EXPECT_EQ(pixels.at(0, 0), MakePixel(0x10, 0x20, 0x30)) << infoSize;
         EXPECT_EQ(pixels.at(1, 0), MakePixel(0x01, 0x02, 0x03)) << infoSize;
     }
 }
 
 TEST(BmpThirtyTwoBits, MasksAfterAClassicHeaderGiveNoAlpha) {
-    BmpSpec spec{.infoSize = 40, .width = 1, .height = 1, .bits = 32, .compression = 3};
+    BmpLayout layout{.infoSize = 40, .width = 1, .height = 1, .bits = 32, .compression = 3};
     // Red in the low byte, blue in the third: the byte order some writers use.
-    spec.masks[0] = 0x000000FFu;
-    spec.masks[1] = 0x0000FF00u;
-    spec.masks[2] = 0x00FF0000u;
-    spec.rows = {{0x11, 0x22, 0x33, 0x00}};
-    EXPECT_EQ(gfx::ReadBmp(MakeBmp(spec)).pixels.at(0, 0), MakePixel(0x11, 0x22, 0x33));
+    layout.masks[0] = 0x000000FFu;
+    layout.masks[1] = 0x0000FF00u;
+    layout.masks[2] = 0x00FF0000u;
+    layout.rows = {{0x11, 0x22, 0x33, 0x00}};
+    EXPECT_EQ(gfx::ReadBmp(MakeBmp(layout)).pixels.at(0, 0), MakePixel(0x11, 0x22, 0x33));
 }
 
 TEST(BmpThirtyTwoBits, NarrowMasksAreScaledToTheFullRange) {
     // Ten bits a channel and two of alpha, as deep-colour writers store them.
-    BmpSpec spec{.infoSize = 124, .width = 2, .height = 1, .bits = 32, .compression = 3};
-    spec.masks[0] = 0x3FF00000u;
-    spec.masks[1] = 0x000FFC00u;
-    spec.masks[2] = 0x000003FFu;
-    spec.masks[3] = 0xC0000000u;
+    BmpLayout layout{.infoSize = 124, .width = 2, .height = 1, .bits = 32, .compression = 3};
+    layout.masks[0] = 0x3FF00000u;
+    layout.masks[1] = 0x000FFC00u;
+    layout.masks[2] = 0x000003FFu;
+    layout.masks[3] = 0xC0000000u;
     const std::uint32_t full = 0xFFFFFFFFu;
     const std::uint32_t mixed = (1u << 30) | (512u << 20) | (0u << 10) | 1023u;
-    spec.rows = {{}};
+    layout.rows = {{}};
     for (const std::uint32_t w : {full, mixed})
-        for (int i = 0; i < 4; ++i) spec.rows[0].push_back(static_cast<std::uint8_t>(w >> (8 * i)));
-    const Bitmap pixels = gfx::ReadBmp(MakeBmp(spec)).pixels;
+        for (int i = 0; i < 4; ++i) layout.rows[0].push_back(static_cast<std::uint8_t>(w >> (8 * i)));
+    const Bitmap pixels = gfx::ReadBmp(MakeBmp(layout)).pixels;
     EXPECT_EQ(pixels.at(0, 0), MakePixel(255, 255, 255, 255));
     EXPECT_EQ(pixels.at(1, 0), MakePixel(128, 0, 255, 85));
 }
 
 TEST(BmpThirtyTwoBits, BadMasksAreRefused) {
     auto withMasks = [](std::uint32_t r, std::uint32_t g, std::uint32_t b, std::uint32_t a) {
-        BmpSpec spec{.infoSize = 124, .width = 1, .height = 1, .bits = 32, .compression = 3};
-        spec.masks[0] = r;
-        spec.masks[1] = g;
-        spec.masks[2] = b;
-        spec.masks[3] = a;
-        spec.rows = {{1, 2, 3, 4}};
-        return ReadError(MakeBmp(spec));
+        BmpLayout layout{.infoSize = 124, .width = 1, .height = 1, .bits = 32, .compression = 3};
+        layout.masks[0] = r;
+        layout.masks[1] = g;
+        layout.masks[2] = b;
+        layout.masks[3] = a;
+        layout.rows = {{1, 2, 3, 4}};
+        return ReadError(MakeBmp(layout));
     };
     EXPECT_NE(withMasks(0x00FF00FFu, 0x0000FF00u, 0x00000000u, 0).find("not one run of bits"), std::string::npos);
     EXPECT_NE(withMasks(0x00FF0000u, 0x00000000u, 0x000000FFu, 0).find("a colour mask is empty"), std::string::npos);
@@ -135,24 +135,24 @@ TEST(BmpThirtyTwoBits, BadMasksAreRefused) {
 }
 
 TEST(BmpThirtyTwoBits, MasksCutOffAfterAClassicHeaderAreTruncation) {
-    BmpSpec spec{.infoSize = 40, .width = 1, .height = 1, .bits = 32, .compression = 3};
-    spec.rows = {{1, 2, 3, 4}};
-    Bytes file = MakeBmp(spec);
+    BmpLayout layout{.infoSize = 40, .width = 1, .height = 1, .bits = 32, .compression = 3};
+    layout.rows = {{1, 2, 3, 4}};
+    Bytes file = MakeBmp(layout);
     file.resize(14 + 40 + 8);
     codectest::PutLe(file, 2, static_cast<std::uint32_t>(file.size()), 4);
     EXPECT_NE(ReadError(file).find("the headers end at byte 66"), std::string::npos) << ReadError(file);
 }
 
 TEST(BmpThirtyTwoBits, BitFieldsAreOnlyForThirtyTwoBits) {
-    BmpSpec spec{.infoSize = 124, .width = 1, .height = 1, .bits = 24, .compression = 3};
-    spec.rows = {{1, 2, 3}};
-    EXPECT_NE(ReadError(MakeBmp(spec)).find("not supported with 24 bits"), std::string::npos);
+    BmpLayout layout{.infoSize = 124, .width = 1, .height = 1, .bits = 24, .compression = 3};
+    layout.rows = {{1, 2, 3}};
+    EXPECT_NE(ReadError(MakeBmp(layout)).find("not supported with 24 bits"), std::string::npos);
 }
 
 TEST(BmpLongHeaders, TruncatedAtEveryByte) {
-    BmpSpec spec{.infoSize = 124, .width = 3, .height = 2, .bits = 32, .compression = 3};
-    spec.rows = {Bytes(12, 0x40), Bytes(12, 0x80)};
-    const Bytes full = MakeBmp(spec);
+    BmpLayout layout{.infoSize = 124, .width = 3, .height = 2, .bits = 32, .compression = 3};
+    layout.rows = {Bytes(12, 0x40), Bytes(12, 0x80)};
+    const Bytes full = MakeBmp(layout);
     ASSERT_TRUE(ReadError(full).empty());
     for (std::size_t size = 0; size < full.size(); ++size) {
         Bytes cut(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(size));
