@@ -184,12 +184,19 @@ private:
                                           controls::TspPngImageList& list, int index);
     // Adds a good's radio box to its counter and wires its selection and its hover hint.
     controls::TspSkinCheckRadioBox& AddGood(platform::WinControl& group, game::Good good, gfx::Rect bounds);
-    // Makes a counter's quantity slider, 1 to 10.
-    controls::TspSkinTrackBar& AddQuantitySlider(platform::WinControl& group);
-    // Wires a counter's slider, its group's surface and its buy button, and registers its
-    // caption labels.
-    void FinishCounter(controls::TspSkinGroupBox& group, game::Counter counter, game::Caption quantity,
-                       game::Caption price);
+    // Where a counter's own lines sit in its group and which captions show them: the price line
+    // and "Купить" share their left edge; the picture is shown until the pointer finds a good.
+    struct CounterLayout {
+        int priceLeft = 0;
+        gfx::Rect hint;
+        int picture = 0;
+        game::Caption quantityCaption{};
+        game::Caption priceCaption{};
+    };
+    // Makes a counter's quantity slider (1 to 10), quantity, price and hint lines, picture and
+    // "Купить", wires them and its group's surface, and registers its caption labels.
+    const CounterView& BuildCounterLines(controls::TspSkinGroupBox& group, game::Counter counter,
+                                         const CounterLayout& layout);
     // Makes an underlined action label of a hint group: blue with its hint while the pointer
     // is on it.
     platform::TLabel& AddActionLabel(platform::WinControl& group, gfx::Point at, std::string caption,

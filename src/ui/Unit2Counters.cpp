@@ -32,19 +32,23 @@ controls::TspSkinCheckRadioBox& TForm2::AddGood(platform::WinControl& group, gam
     return radio;
 }
 
-controls::TspSkinTrackBar& TForm2::AddQuantitySlider(platform::WinControl& group) {
-    auto& slider = group.Make<controls::TspSkinTrackBar>();
-    slider.SetSkinData(&program_.Form1().spSkinData1);
-    slider.SetBounds(8, 112, 100, 20);
-    slider.SetMinValue(game::kMinQuantity);
-    slider.SetMaxValue(game::kMaxQuantity);
-    slider.SetValue(game::kMinQuantity);
-    return slider;
-}
-
-void TForm2::FinishCounter(controls::TspSkinGroupBox& group, game::Counter counter, game::Caption quantity,
-                           game::Caption price) {
+const TForm2::CounterView& TForm2::BuildCounterLines(controls::TspSkinGroupBox& group, game::Counter counter,
+                                                     const CounterLayout& layout) {
     CounterView& view = counters_[IndexOf(counter)];
+    view.slider = &group.Make<controls::TspSkinTrackBar>();
+    view.slider->SetSkinData(&program_.Form1().spSkinData1);
+    view.slider->SetBounds(8, 112, 100, 20);
+    view.slider->SetMinValue(game::kMinQuantity);
+    view.slider->SetMaxValue(game::kMaxQuantity);
+    view.slider->SetValue(game::kMinQuantity);
+    view.quantity = &AddLabel(group, {120, 112, 120, 112}, kLineFont, game::Decimal(game::kMinQuantity));
+    const int left = layout.priceLeft;
+    view.price = &AddLabel(group, {left, 84, left, 84}, kLineFont, game::PriceText(0));
+    view.hint = &AddLabel(group, layout.hint, kHintFont, "");
+    view.hint->SetWordWrap(true);
+    view.picture = &AddPicture(group, {384, 40, 480, 136}, spPngImageList1, layout.picture);
+    view.buy = &AddButton(group, {left, 110, left + 89, 135}, "Купить");
+
     view.slider->OnChange = [this, counter, &view](platform::Control&) {
         Apply(game::ChangeQuantity(game_, counter, view.slider->Value()));
     };
@@ -52,8 +56,9 @@ void TForm2::FinishCounter(controls::TspSkinGroupBox& group, game::Counter count
     // picture stays.
     group.OnMouseEnter = [&view](platform::Control&) { view.hint->SetCaption(""); };
     view.buy->OnClick = [this, counter](platform::Control&) { Apply(game::BuySelected(game_, counter)); };
-    captions_[quantity] = view.quantity;
-    captions_[price] = view.price;
+    captions_[layout.quantityCaption] = view.quantity;
+    captions_[layout.priceCaption] = view.price;
+    return view;
 }
 
 void TForm2::BuildGroceryCounter(controls::TspSkinGroupBox& group) {
@@ -64,43 +69,43 @@ void TForm2::BuildGroceryCounter(controls::TspSkinGroupBox& group) {
     spSkinCheckRadioBox8 = &AddGood(group, Good::Bread, {144, 32, 241, 57});
     spSkinCheckRadioBox7 = &AddGood(group, Good::Stew, {144, 56, 241, 81});
     spSkinCheckRadioBox6 = &AddGood(group, Good::Herring, {144, 80, 241, 105});
-    CounterView& view = counters_[IndexOf(game::Counter::Grocery)];
-    view.slider = spSkinTrackBar1 = &AddQuantitySlider(group);
-    view.quantity = Label1 = &AddLabel(group, {120, 112, 120, 112}, kLineFont, game::Decimal(game::kMinQuantity));
-    view.price = Label2 = &AddLabel(group, {248, 84, 248, 84}, kLineFont, game::PriceText(0));
-    view.hint = Label18 = &AddLabel(group, {248, 40, 377, 81}, kHintFont, "");
-    Label18->SetWordWrap(true);
-    view.picture = spPngImageView1 = &AddPicture(group, {384, 40, 480, 136}, spPngImageList1, 0);
-    view.buy = spSkinButton1 = &AddButton(group, {248, 110, 337, 135}, "Купить");
-    FinishCounter(group, game::Counter::Grocery, game::Caption::GroceryQuantity, game::Caption::GroceryPrice);
+    const CounterView& view =
+        BuildCounterLines(group, game::Counter::Grocery,
+                          {248, {248, 40, 377, 81}, 0, game::Caption::GroceryQuantity, game::Caption::GroceryPrice});
+    spSkinTrackBar1 = view.slider;
+    Label1 = view.quantity;
+    Label2 = view.price;
+    Label18 = view.hint;
+    spPngImageView1 = view.picture;
+    spSkinButton1 = view.buy;
 }
 
 void TForm2::BuildPharmacyCounter(controls::TspSkinGroupBox& group) {
     spSkinCheckRadioBox4 = &AddGood(group, game::Good::Vitamins, {8, 32, 158, 57});
     spSkinCheckRadioBox5 = &AddGood(group, game::Good::Injections, {8, 64, 113, 89});
-    CounterView& view = counters_[IndexOf(game::Counter::Pharmacy)];
-    view.slider = spSkinTrackBar2 = &AddQuantitySlider(group);
-    view.quantity = Label3 = &AddLabel(group, {120, 112, 120, 112}, kLineFont, game::Decimal(game::kMinQuantity));
-    view.price = Label4 = &AddLabel(group, {168, 84, 168, 84}, kLineFont, game::PriceText(0));
-    view.hint = Label19 = &AddLabel(group, {248, 40, 377, 81}, kHintFont, "");
-    Label19->SetWordWrap(true);
-    view.picture = spPngImageView2 = &AddPicture(group, {384, 40, 480, 136}, spPngImageList1, 6);
-    view.buy = spSkinButton2 = &AddButton(group, {168, 110, 257, 135}, "Купить");
-    FinishCounter(group, game::Counter::Pharmacy, game::Caption::PharmacyQuantity, game::Caption::PharmacyPrice);
+    const CounterView& view =
+        BuildCounterLines(group, game::Counter::Pharmacy,
+                          {168, {248, 40, 377, 81}, 6, game::Caption::PharmacyQuantity, game::Caption::PharmacyPrice});
+    spSkinTrackBar2 = view.slider;
+    Label3 = view.quantity;
+    Label4 = view.price;
+    Label19 = view.hint;
+    spPngImageView2 = view.picture;
+    spSkinButton2 = view.buy;
 }
 
 void TForm2::BuildMarketCounter(controls::TspSkinGroupBox& group) {
     spSkinCheckRadioBox10 = &AddGood(group, game::Good::Moonshine, {8, 32, 158, 57});
     spSkinCheckRadioBox9 = &AddGood(group, game::Good::Roses, {8, 64, 113, 89});
-    CounterView& view = counters_[IndexOf(game::Counter::Market)];
-    view.slider = spSkinTrackBar3 = &AddQuantitySlider(group);
-    view.quantity = Label9 = &AddLabel(group, {120, 112, 120, 112}, kLineFont, game::Decimal(game::kMinQuantity));
-    view.price = Label8 = &AddLabel(group, {168, 84, 168, 84}, kLineFont, game::PriceText(0));
-    view.hint = Label17 = &AddLabel(group, {168, 32, 345, 73}, kHintFont, "");
-    Label17->SetWordWrap(true);
-    view.picture = spPngImageView3 = &AddPicture(group, {384, 40, 480, 136}, spPngImageList1, 8);
-    view.buy = spSkinButton5 = &AddButton(group, {168, 110, 257, 135}, "Купить");
-    FinishCounter(group, game::Counter::Market, game::Caption::MarketQuantity, game::Caption::MarketPrice);
+    const CounterView& view =
+        BuildCounterLines(group, game::Counter::Market,
+                          {168, {168, 32, 345, 73}, 8, game::Caption::MarketQuantity, game::Caption::MarketPrice});
+    spSkinTrackBar3 = view.slider;
+    Label9 = view.quantity;
+    Label8 = view.price;
+    Label17 = view.hint;
+    spPngImageView3 = view.picture;
+    spSkinButton5 = view.buy;
 }
 
 }  // namespace ui
