@@ -3,10 +3,12 @@
 
 # Xvfb picks a free number itself and writes it to fd 3 once it listens: a number chosen
 # here could be taken by a parallel test's server between the choice and the start, and
-# that server would then answer for ours.
+# that server would then answer for ours. -noreset: by default the server resets when its
+# last client leaves, so the probe below disconnecting would refuse the next client (the
+# window manager) for the moment the reset takes.
 start_virtual_display() {
   local display xvfb_pid
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>xvfb.display >xvfb.log 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>xvfb.display >xvfb.log 2>&1 &
   xvfb_pid=$!
   pids+=("$xvfb_pid")
   for _ in $(seq 200); do
