@@ -518,10 +518,10 @@ void Form::HandleMouseWheel(gfx::Point window, int delta, unsigned shift) {
 void Form::HandleMouseLeave() {
     if (InMoveSize() || nonClientPressed_) return;
     UpdateHover(nullptr);
-    if (pointerInNonClient_) {
-        pointerInNonClient_ = false;
-        Frame().NonClientLeave();
-    }
+    // The frame hears of it even when no motion crossed its part: a window shown under the
+    // pointer may have lit a frame object from a hit test alone.
+    pointerInNonClient_ = false;
+    Frame().NonClientLeave();
 }
 
 void Form::HandleKeyDown(Key key, unsigned shift) {

@@ -34,7 +34,8 @@ public:
 
     // Pointer events over the non-client part that the window does not turn into a move or
     // a size loop (everything on an "object", right clicks on the caption), in window
-    // coordinates. NonClientLeave comes when the pointer leaves the non-client part.
+    // coordinates. NonClientLeave comes when the pointer leaves the non-client part, and
+    // whenever it leaves the window.
     virtual void NonClientMouseDown(gfx::Point /*window*/, MouseButton /*button*/, unsigned /*shift*/) {}
     virtual void NonClientMouseUp(gfx::Point /*window*/, MouseButton /*button*/, unsigned /*shift*/) {}
     virtual void NonClientMouseMove(gfx::Point /*window*/, unsigned /*shift*/) {}

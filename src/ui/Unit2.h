@@ -128,6 +128,10 @@ public:
     void spSkinPageControl1Change();
     // The pointer entered the stage countdown: the explanation is replaced for good.
     void Label42MouseEnter();
+    // The help link: a page that was not found, or a desktop that cannot open it, is said
+    // in a warning rather than leaving the click without an answer.
+    void spSkinLinkLabel1Click();
+    bool OpenHelpPage(const std::string& url);
 
     // The controls that open the dialogs (defined in Unit2_dialogs.cpp): each plays the start
     // cue, then shows its dialog or says why it cannot.

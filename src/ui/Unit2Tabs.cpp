@@ -6,6 +6,7 @@
 #include "game/tables.h"
 #include "game/texts.h"
 #include "platform/data_paths.h"
+#include "platform/shell.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
 #include "ui/program.h"
@@ -26,6 +27,9 @@ const gfx::Font kActionFont{"Arial", -15, gfx::fsUnderline, gfx::clBtnText};
 
 // The link names the players' help page that it opens.
 constexpr std::string_view kLinkCaption = "Справка по игре - Узнай сколько ты можешь выпить!";
+constexpr std::string_view kHelpMissingText = "Справка не найдена: рядом с игрой нет файла help/index.html.";
+constexpr std::string_view kHelpNotOpenedText =
+    "Не удалось открыть справку: в системе не найдена программа xdg-open, которая открывает страницы.";
 
 constexpr std::string_view kStageRuleText =
     "Меняется если в течении 4-х дней нажратость была выже 50%. С увеличением стадии все больше требуется "
@@ -104,6 +108,18 @@ void TForm2::BuildStatusLine() {
     spSkinLinkLabel1->SetBounds(40, 416, 461, 22);
     spSkinLinkLabel1->SetCaption(std::string(kLinkCaption));
     spSkinLinkLabel1->URL = platform::DataPaths::HelpPageUrl().value_or("");
+    spSkinLinkLabel1->OnClick = [this](platform::Control&) { spSkinLinkLabel1Click(); };
+    spSkinLinkLabel1->OpenAddress = [this](const std::string& url) { return OpenHelpPage(url); };
+}
+
+void TForm2::spSkinLinkLabel1Click() {
+    if (spSkinLinkLabel1->URL.empty()) Apply({.messages = {game::Warning(kHelpMissingText)}});
+}
+
+bool TForm2::OpenHelpPage(const std::string& url) {
+    if (platform::Shell::Open(url)) return true;
+    Apply({.messages = {game::Warning(kHelpNotOpenedText)}});
+    return false;
 }
 
 controls::TspSkinGroupBox& TForm2::AddGroup(platform::WinControl& sheet, gfx::Rect bounds, std::string caption) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/env_guard.h"
 #include "ui/program_fixture.h"
 
 namespace {
@@ -94,6 +95,27 @@ TEST_F(MainWindowTest, TheClockEnablesTheNextRankAndChoosingItPromotesForGood) {
     driver.Advance(1000);
     EXPECT_EQ(Form2().Label15->Caption(), "Зарплата: 200");
     EXPECT_EQ(Form2().Label16->Caption(), "Для повышения нужно накопить 560 бутылок");
+}
+
+TEST_F(MainWindowTest, TheHelpLinkSaysWhyWhenThePageCannotBeOpened) {
+    auto& link = *Form2().spSkinLinkLabel1;
+    ASSERT_FALSE(link.URL.empty()) << "the checkout holds the help page";
+
+    link.URL.clear();
+    AnswerNextMessage();
+    driver.ClickControl(link);
+    ASSERT_EQ(driver.Messages().size(), 1u);
+    EXPECT_EQ(driver.Messages()[0].kind, platform::MessageKind::Warning);
+    EXPECT_EQ(driver.Messages()[0].text, "Справка не найдена: рядом с игрой нет файла help/index.html.");
+
+    // A desktop without xdg-open: nothing on the search path can open the page.
+    const testsupport::EnvGuard path("PATH", "/nonexistent");
+    link.URL = "file:///tmp/index.html";
+    AnswerNextMessage();
+    driver.ClickControl(link);
+    ASSERT_EQ(driver.Messages().size(), 2u);
+    EXPECT_EQ(driver.Messages()[1].text,
+              "Не удалось открыть справку: в системе не найдена программа xdg-open, которая открывает страницы.");
 }
 
 }  // namespace

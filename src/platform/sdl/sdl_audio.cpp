@@ -19,6 +19,33 @@ SDL_AudioFormat ToSdl(SampleFormat format) {
     return AUDIO_S16LSB;
 }
 
+int BytesPerSample(SampleFormat format) {
+    switch (format) {
+        case SampleFormat::Unsigned8:
+            return 1;
+        case SampleFormat::Signed16:
+            return 2;
+        case SampleFormat::Signed32:
+        case SampleFormat::Float32:
+            return 4;
+    }
+    return 2;
+}
+
+std::int64_t DurationMs(const WavSound& sound) {
+    const std::int64_t bytesPerSecond =
+        static_cast<std::int64_t>(sound.sampleRate) * sound.channels * BytesPerSample(sound.format);
+    if (bytesPerSecond <= 0) return 0;
+    return static_cast<std::int64_t>(sound.samples.size()) * 1000 / bytesPerSecond;
+}
+
+std::int64_t Now() { return static_cast<std::int64_t>(SDL_GetTicks64()); }
+
+// Beyond the sound's own length: the device's buffer still has to play out.
+constexpr std::int64_t kDrainMarginMs = 250;
+// How long to look again later when the queue has not drained yet.
+constexpr std::int64_t kRecheckMs = 100;
+
 }  // namespace
 
 SdlAudio::SdlAudio() {
@@ -45,6 +72,7 @@ void SdlAudio::Play() {
     SDL_ClearQueuedAudio(device_);
     if (SDL_QueueAudio(device_, sound_.samples.data(), static_cast<Uint32>(sound_.samples.size())) != 0) return;
     SDL_PauseAudioDevice(device_, 0);
+    releaseAt_ = Now() + DurationMs(sound_) + kDrainMarginMs;
 }
 
 void SdlAudio::Close() {
@@ -52,6 +80,7 @@ void SdlAudio::Close() {
     if (device_ != 0) {
         SDL_PauseAudioDevice(device_, 1);
         SDL_ClearQueuedAudio(device_);
+        releaseAt_ = Now();
     }
     sound_ = {};
     open_ = false;
@@ -79,6 +108,20 @@ bool SdlAudio::EnsureDevice(const WavSound& sound) {
     deviceChannels_ = sound.channels;
     deviceRate_ = sound.sampleRate;
     return true;
+}
+
+std::optional<std::int64_t> SdlAudio::ReleaseDue() const {
+    if (device_ == 0) return std::nullopt;
+    return releaseAt_;
+}
+
+void SdlAudio::ReleaseIfIdle(std::int64_t now) {
+    if (device_ == 0 || now < releaseAt_) return;
+    if (SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_PLAYING && SDL_GetQueuedAudioSize(device_) > 0) {
+        releaseAt_ = now + kRecheckMs;
+        return;
+    }
+    CloseDevice();
 }
 
 void SdlAudio::CloseDevice() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/audio.h"
@@ -29,6 +30,16 @@ public:
     // Why there is no usable device, in SDL's words; empty while there is one.
     [[nodiscard]] const std::string& DeviceError() const { return deviceError_; }
 
+    // An open device keeps a thread of SDL's waking many times a second even when silent,
+    // so the device is let go once its sound has ended and opened again for the next one.
+    // ReleaseDue is the time (SDL ticks, ms) to call ReleaseIfIdle at; empty while no
+    // device is open. ReleaseIfIdle closes the device when its queue has drained, and
+    // otherwise sets a later time.
+    [[nodiscard]] std::optional<std::int64_t> ReleaseDue() const;
+    void ReleaseIfIdle(std::int64_t now);
+    // Whether a device is open now.
+    [[nodiscard]] bool DeviceOpen() const { return device_ != 0; }
+
 private:
     // Opens a device for the sound's format unless the one open already plays it.
     bool EnsureDevice(const WavSound& sound);
@@ -40,6 +51,7 @@ private:
     SampleFormat deviceFormat_ = SampleFormat::Signed16;
     int deviceChannels_ = 0;
     int deviceRate_ = 0;
+    std::int64_t releaseAt_ = 0;
     bool open_ = false;
     WavSound sound_;
 };

@@ -101,6 +101,8 @@ SdlBackend::~SdlBackend() {
 std::int64_t SdlBackend::NowMs() { return static_cast<std::int64_t>(SDL_GetTicks64()); }
 
 bool SdlBackend::WaitEvents(Application& app, std::optional<std::int64_t> deadline) {
+    if (const std::optional<std::int64_t> release = audio_->ReleaseDue())
+        deadline = deadline ? std::min(*deadline, *release) : *release;
     SDL_Event event;
     int got = 0;
     if (deadline) {
@@ -111,6 +113,7 @@ bool SdlBackend::WaitEvents(Application& app, std::optional<std::int64_t> deadli
     }
     if (got) Dispatch(app, event);
     PollEvents(app);
+    audio_->ReleaseIfIdle(NowMs());
     return true;
 }
 

@@ -144,7 +144,11 @@ void TspSkinForm::NonClientMouseMove(gfx::Point p, unsigned shift) {
 
 void TspSkinForm::NonClientLeave() {
     if (!IsSkinned()) return Fallback().NonClientLeave();
+    // The window's own word that the pointer left outranks the polled position, which some
+    // window systems keep stale once the pointer is over another client: polling on would
+    // find the object hot again and wake the program twenty times a second for nothing.
     TrackHot(kNowhere);
+    hotTimer_->SetEnabled(false);
 }
 
 void TspSkinForm::ObjectMouseDown(TspActiveSkinObject& o, int x, int y, platform::MouseButton button) {

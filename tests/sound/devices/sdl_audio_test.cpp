@@ -2,35 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <chrono>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "sound/wav_fixture.h"
+#include "support/env_guard.h"
 
 namespace {
 
 using platform::AudioError;
 using platform::SdlAudio;
-
-// Chooses SDL's audio driver for one test and restores the previous choice afterwards.
-class DriverGuard {
-public:
-    explicit DriverGuard(const char* driver) {
-        if (const char* value = std::getenv("SDL_AUDIODRIVER")) saved_ = value;
-        setenv("SDL_AUDIODRIVER", driver, 1);
-    }
-    ~DriverGuard() {
-        if (saved_) {
-            setenv("SDL_AUDIODRIVER", saved_->c_str(), 1);
-        } else {
-            unsetenv("SDL_AUDIODRIVER");
-        }
-    }
-
-private:
-    std::optional<std::string> saved_;
-};
+using testsupport::EnvGuard;
 
 class SdlAudioTest : public ::testing::Test {
 protected:
@@ -41,7 +25,7 @@ protected:
 };
 
 TEST_F(SdlAudioTest, PlaysAndCutsOnTheDummyDevice) {
-    DriverGuard driver("dummy");
+    const EnvGuard driver("SDL_AUDIODRIVER", "dummy");
     SdlAudio audio;
     ASSERT_TRUE(audio.HasDevice()) << audio.DeviceError();
     audio.Open(cue);
@@ -54,8 +38,36 @@ TEST_F(SdlAudioTest, PlaysAndCutsOnTheDummyDevice) {
     EXPECT_FALSE(audio.IsOpen());
 }
 
+// An open device runs a thread of SDL's even when silent; it goes once the sound has ended
+// (the cue is 0.1 s long), or at once when the sound is cut, and comes back for the next.
+TEST_F(SdlAudioTest, TheDeviceIsLetGoOnceTheSoundHasEnded) {
+    const EnvGuard driver("SDL_AUDIODRIVER", "dummy");
+    SdlAudio audio;
+    EXPECT_FALSE(audio.ReleaseDue());
+    audio.Open(cue);
+    audio.Play();
+    ASSERT_TRUE(audio.DeviceOpen()) << audio.DeviceError();
+    ASSERT_TRUE(audio.ReleaseDue());
+    audio.ReleaseIfIdle(*audio.ReleaseDue() - 1);
+    EXPECT_TRUE(audio.DeviceOpen()) << "kept until its time";
+
+    for (int i = 0; i < 50 && audio.DeviceOpen(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        audio.ReleaseIfIdle(*audio.ReleaseDue());
+    }
+    EXPECT_FALSE(audio.DeviceOpen());
+    EXPECT_FALSE(audio.ReleaseDue());
+    EXPECT_TRUE(audio.IsOpen()) << "the file stays open for the next Play";
+
+    audio.Play();
+    EXPECT_TRUE(audio.DeviceOpen());
+    audio.Close();
+    audio.ReleaseIfIdle(*audio.ReleaseDue());
+    EXPECT_FALSE(audio.DeviceOpen()) << "a cut sound lets the device go at the next chance";
+}
+
 TEST_F(SdlAudioTest, AMissingFileRaisesTheDecodersText) {
-    DriverGuard driver("dummy");
+    const EnvGuard driver("SDL_AUDIODRIVER", "dummy");
     SdlAudio audio;
     const std::string missing = (dir.path() / "missing.wav").string();
     try {
@@ -68,7 +80,7 @@ TEST_F(SdlAudioTest, AMissingFileRaisesTheDecodersText) {
 }
 
 TEST_F(SdlAudioTest, WithoutADriverItIsSilentButStillChecksFiles) {
-    DriverGuard driver("no-such-audio-driver");
+    const EnvGuard driver("SDL_AUDIODRIVER", "no-such-audio-driver");
     SdlAudio audio;
     EXPECT_FALSE(audio.HasDevice());
     EXPECT_FALSE(audio.DeviceError().empty());

@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -14,6 +13,7 @@
 #include <thread>
 
 #include "sound/wav_fixture.h"
+#include "support/env_guard.h"
 
 namespace {
 
@@ -24,15 +24,11 @@ using Clock = std::chrono::steady_clock;
 class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (const char* value = std::getenv("PATH")) savedPath_ = value;
         const std::string script = "#!/bin/sh\nsleep 0.5\nprintf '%s\\n' \"$#\" \"$@\" > \"" + Output() +
                                    ".part\"\nmv \"" + Output() + ".part\" \"" + Output() + "\"\n";
         const std::string path = dir.Write("xdg-open", std::vector<std::uint8_t>(script.begin(), script.end()));
         std::filesystem::permissions(path, std::filesystem::perms::owner_all);
-        setenv("PATH", (dir.path().string() + ":/usr/bin:/bin").c_str(), 1);
-    }
-    void TearDown() override {
-        if (savedPath_) setenv("PATH", savedPath_->c_str(), 1);
+        path_.emplace("PATH", dir.path().string() + ":/usr/bin:/bin");
     }
 
     [[nodiscard]] std::string Output() const { return (dir.path() / "arguments.txt").string(); }
@@ -54,7 +50,7 @@ protected:
     soundtest::TempDir dir{"burdomir-shell"};
 
 private:
-    std::optional<std::string> savedPath_;
+    std::optional<testsupport::EnvGuard> path_;
 };
 
 TEST_F(ShellTest, PassesTheAddressAsOneUninterpretedArgumentWithoutWaiting) {
@@ -80,7 +76,7 @@ TEST_F(ShellTest, RefusesAddressesThatLookLikeOptionsOrAreEmpty) {
 }
 
 TEST_F(ShellTest, ReportsAMissingHandler) {
-    setenv("PATH", (dir.path() / "empty").string().c_str(), 1);
+    const testsupport::EnvGuard empty("PATH", (dir.path() / "empty").string());
     EXPECT_FALSE(platform::Shell::Open("https://example.org/"));
 }
 

@@ -131,6 +131,19 @@ TEST_F(DialogTest, TheMainWindowsButtonOpensTheDrinkDialogAfterTheStartCue) {
     EXPECT_EQ(Cues(), std::vector<std::string>{"sound/zapusk.wav"});
 }
 
+// A paused game must not wake the machine: with a dialog open, the pointer having passed over
+// its caption and left (the window system keeping the last position it saw), nothing runs.
+TEST_F(DialogTest, WithADialogOpenAndThePointerGoneNoTimerRuns) {
+    driver.ClickControl(*Form2().spSkinButton3);
+    ui::TForm6& dialog = program->Form6();
+    ASSERT_TRUE(dialog.Visible());
+    driver.MoveTo(dialog, {dialog.Width() / 2, 8});
+    driver.Leave(dialog);
+    driver.Advance(5000);
+    EXPECT_EQ(State().Hour, 0) << "the clock stays paused";
+    EXPECT_FALSE(driver.App().NextDeadline());
+}
+
 TEST_F(DialogTest, AMissingCueShowsItsErrorAndTheDialogDoesNotOpen) {
     std::filesystem::current_path(std::filesystem::temp_directory_path());
     driver.ClickControl(*Form2().spSkinButton4);

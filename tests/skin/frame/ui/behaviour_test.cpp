@@ -98,6 +98,32 @@ TEST_F(FrameBehaviourTest, AButtonFadesToItsHotLookInFiveTicksAndTheTimersStopWh
     EXPECT_FALSE(frame.MorphTimer().Enabled());
 }
 
+// Some window systems keep reporting the pointer where it was last seen over the program
+// once it is over another client; the leave notice must win over that stale position, or
+// the hot-tracking timer would light the object again on every tick, forever.
+TEST_F(FrameBehaviourTest, LeavingTheWindowStopsHotTrackingEvenWhenThePolledPointerIsStale) {
+    skin::TspSkinForm& frame = Window(301, 158);
+    platform::Form& w = frame.Window();
+    w.Show();
+    auto* minimize = Button(frame, TspCommand::Minimize);
+    d.MoveTo(w, Middle(minimize->ObjectRect));
+    ASSERT_TRUE(frame.HotTimer().Enabled());
+
+    // The driver's Leave keeps the backend's pointer over the button, as the stale query does.
+    d.Leave(w);
+    EXPECT_FALSE(minimize->Hot);
+    EXPECT_FALSE(frame.HotTimer().Enabled());
+    d.Advance(1000);
+    EXPECT_FALSE(minimize->Hot);
+    EXPECT_FALSE(frame.HotTimer().Enabled());
+    EXPECT_FALSE(frame.MorphTimer().Enabled());
+
+    // Coming back over the button lights it again.
+    d.MoveTo(w, Middle(minimize->ObjectRect));
+    EXPECT_TRUE(minimize->Hot);
+    EXPECT_TRUE(frame.HotTimer().Enabled());
+}
+
 TEST_F(FrameBehaviourTest, MinimisedDialogsBecomeCaptionBarsInTheBottomLeftSlots) {
     skin::TspSkinForm& a = Window(301, 158, skin::biMinimize, 40, 40);
     skin::TspSkinForm& b = Window(320, 170, skin::biMinimize, 400, 60);
