@@ -5,8 +5,8 @@
 
 namespace platform::headless {
 
-Driver::Driver() {
-    auto backend = std::make_unique<HeadlessBackend>();
+Driver::Driver(bool audioDevice) {
+    auto backend = std::make_unique<HeadlessBackend>(audioDevice);
     backend_ = backend.get();
     app_ = std::make_unique<Application>(std::move(backend));
 }

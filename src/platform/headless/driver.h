@@ -16,7 +16,8 @@ namespace platform::headless {
 // any window's pixels. Input goes through the Application exactly as a real backend's.
 class Driver {
 public:
-    Driver();
+    // audioDevice false runs the program on a machine without a sound device.
+    explicit Driver(bool audioDevice = true);
     ~Driver();
 
     [[nodiscard]] Application& App() { return *app_; }

@@ -6,7 +6,7 @@
 
 namespace platform::headless {
 
-HeadlessBackend::HeadlessBackend() : audio_(std::make_unique<HeadlessAudio>()) {}
+HeadlessBackend::HeadlessBackend(bool audioDevice) : audio_(std::make_unique<HeadlessAudio>(audioDevice)) {}
 HeadlessBackend::~HeadlessBackend() = default;
 
 bool HeadlessBackend::WaitEvents(Application& /*app*/, std::optional<std::int64_t> /*deadline*/) {

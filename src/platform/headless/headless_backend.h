@@ -39,7 +39,8 @@ struct WindowState {
 // way counts as answered with OK.
 class HeadlessBackend : public Backend {
 public:
-    HeadlessBackend();
+    // audioDevice false gives a machine without a sound device: cues are checked, none sounds.
+    explicit HeadlessBackend(bool audioDevice = true);
     ~HeadlessBackend() override;
 
     std::int64_t NowMs() override { return clock_; }

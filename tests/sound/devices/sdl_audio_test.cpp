@@ -90,4 +90,58 @@ TEST_F(SdlAudioTest, WithoutADriverItIsSilentButStillChecksFiles) {
     EXPECT_THROW(audio.Open((dir.path() / "missing.wav").string()), AudioError);
 }
 
+// The message an output gives for a file it cannot open.
+std::string OpenError(SdlAudio& audio, const std::string& path) {
+    try {
+        audio.Open(path);
+    } catch (const AudioError& e) {
+        return e.what();
+    }
+    return {};
+}
+
+TEST_F(SdlAudioTest, WithoutADriverEveryCallIsSafeAndAMissingFileReadsAsWithOne) {
+    const std::string missing = (dir.path() / "missing.wav").string();
+    std::string withDevice;
+    {
+        const EnvGuard driver("SDL_AUDIODRIVER", "dummy");
+        SdlAudio audio;
+        withDevice = OpenError(audio, missing);
+    }
+    const EnvGuard driver("SDL_AUDIODRIVER", "no-such-audio-driver");
+    SdlAudio audio;
+    EXPECT_NO_THROW(audio.Play()) << "nothing open";
+    EXPECT_NO_THROW(audio.Close()) << "nothing open";
+    for (const std::string& path : {cue, stereo, cue}) {
+        audio.Open(path);
+        EXPECT_NO_THROW(audio.Play());
+        EXPECT_NO_THROW(audio.Play()) << "again while it would still sound";
+    }
+    audio.Close();
+    EXPECT_FALSE(audio.IsOpen());
+    EXPECT_FALSE(audio.HasDevice()) << "playing did not find a device after all";
+    EXPECT_FALSE(withDevice.empty());
+    EXPECT_EQ(OpenError(audio, missing), withDevice);
+    EXPECT_FALSE(audio.IsOpen());
+
+    SdlAudio second;  // a later output on the same failed driver is as safe
+    EXPECT_FALSE(second.HasDevice());
+    second.Open(cue);
+    EXPECT_NO_THROW(second.Play());
+}
+
+// On a machine whose driver starts but finds no card (a server, a container) the device only
+// fails when a sound is played; that must stay as quiet as a missing driver.
+TEST_F(SdlAudioTest, TheMachinesOwnDriverPlaysOrStaysSilentWithoutThrowing) {
+    const EnvGuard driver("SDL_AUDIODRIVER", "");
+    SdlAudio audio;
+    for (const std::string& path : {cue, stereo}) {
+        audio.Open(path);
+        EXPECT_NO_THROW(audio.Play());
+        EXPECT_EQ(audio.HasDevice(), audio.DeviceError().empty()) << audio.DeviceError();
+    }
+    audio.Close();
+    EXPECT_FALSE(audio.IsOpen());
+}
+
 }  // namespace

@@ -2,18 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <filesystem>
-#include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "game/random.h"
-#include "platform/headless/driver.h"
-#include "ui/Unit1.h"
 #include "ui/Unit10.h"
-#include "ui/Unit2.h"
 #include "ui/Unit3.h"
 #include "ui/Unit4.h"
 #include "ui/Unit5.h"
@@ -21,26 +13,23 @@
 #include "ui/Unit7.h"
 #include "ui/Unit8.h"
 #include "ui/Unit9.h"
-#include "ui/program.h"
+#include "ui/program_fixture.h"
 
 namespace uitest {
 
-// The whole program on the headless window system, run from the source tree so that the
-// sound cues are found, with the random seed pinned and the game started under a name
-// accepted by the start window.
-class DialogTest : public ::testing::Test {
+// The whole program on the headless window system with the game started under a name
+// accepted by the start window, ready for the dialogs.
+class DialogTest : public ProgramTest {
 protected:
+    // audioDevice false builds the program on a machine without a sound device.
+    explicit DialogTest(bool audioDevice = true) : ProgramTest(audioDevice) {}
+
     void SetUp() override {
-        std::filesystem::current_path(BURDOMIR_SOURCE_DIR);
-        program = std::make_unique<ui::Program>(driver.App(), [this] { return seed; });
-        driver.App().Run();
-        Form1().spSkinEdit1.SetText("Вася");
-        driver.ClickControl(Form1().spSkinButton1);
+        ProgramTest::SetUp();
+        StartGame();
         ASSERT_TRUE(Form2().Visible());
     }
 
-    ui::TForm1& Form1() const { return program->Form1(); }
-    ui::TForm2& Form2() const { return program->Form2(); }
     game::GameState& State() const { return Form2().Game().State; }
 
     // The cue files opened so far, in order.
@@ -56,19 +45,6 @@ protected:
         for (const auto& m : driver.Messages()) texts.push_back(m.text);
         return texts;
     }
-
-    // A seed whose first draw in 0..n-1 after a re-seed satisfies the condition.
-    static std::uint32_t SeedWhere(std::uint32_t n, const std::function<bool(std::uint32_t)>& wanted) {
-        for (std::uint32_t s = 1;; ++s) {
-            game::Random r([s] { return s; });
-            r.Reseed();
-            if (wanted(r.Next(n))) return s;
-        }
-    }
-
-    std::uint32_t seed = 1;
-    platform::headless::Driver driver;
-    std::unique_ptr<ui::Program> program;
 };
 
 }  // namespace uitest
