@@ -109,7 +109,9 @@ fastest_speed() {
 speed_down() { client_click 479 399; }
 
 # The game's sliders take no keys; their thumb is dragged. Its centre runs from 6 pixels
-# inside the slider's left end to 6 inside its right end; past an end it stops there.
+# inside the slider's left end to 6 inside its right end; past an end it stops there. A press
+# coming right after the drag was at times lost on a loaded machine (taken for the second
+# half of a double click), so the drag ends with a pause longer than a double click.
 thumb_x() { # x value min max
   if [ "$4" -le "$3" ]; then echo $(($1 + 6)); else echo $(($1 + 6 + ($2 - $3) * 88 / ($4 - $3))); fi
 }
@@ -118,7 +120,7 @@ set_slider() { # x y from to min max (a "to" past max drags to the end)
   [ "$4" -gt "$6" ] && target=$(($1 + 130))
   xdotool mousemove "$(thumb_x "$1" "$3" "$5" "$6")" $(($2 + 10)) mousedown 1 \
     mousemove $(($(thumb_x "$1" "$3" "$5" "$6") + 3)) $(($2 + 10)) sleep 0.1 \
-    mousemove "$target" $(($2 + 10)) sleep 0.1 mouseup 1 sleep 0.3
+    mousemove "$target" $(($2 + 10)) sleep 0.1 mouseup 1 sleep 0.6
   settle "$1" "$2" 140 20
 }
 
@@ -126,12 +128,6 @@ answer_box() { # title
   wait_for_window "$1"
   xdotool windowactivate --sync "$(window_named "$1")" key Return
   window_gone "$1" || fail "the message box '$1' did not close"
-}
-
-# A message box that may or may not come, within a short wait; succeeds when it came.
-box_appears() { # title
-  for _ in $(seq 15); do window_named "$1" >/dev/null && return 0; sleep 0.1; done
-  return 1
 }
 
 # Counters: the group box's corner on its sheet, the goods' radio boxes in it, the slider and
@@ -159,10 +155,13 @@ buy() { # good quantity
   counter_quantity[$counter]=$2
   before=$(status_crop money)
   sheet_click $((cx + bx + 44)) $((cy + by + 12))
-  if box_appears Warning; then
-    answer_box Warning
-    return 1
-  fi
-  for _ in $(seq 30); do [ "$(status_crop money)" != "$before" ] && return 0; sleep 0.1; done
+  for _ in $(seq 50); do
+    if window_named Warning >/dev/null; then
+      answer_box Warning
+      return 1
+    fi
+    [ "$(status_crop money)" != "$before" ] && return 0
+    sleep 0.1
+  done
   fail "buying $2 $1 changed neither the money line nor showed a warning"
 }
