@@ -109,9 +109,7 @@ fastest_speed() {
 speed_down() { client_click 479 399; }
 
 # The game's sliders take no keys; their thumb is dragged. Its centre runs from 6 pixels
-# inside the slider's left end to 6 inside its right end; past an end it stops there. A press
-# coming right after the drag was at times lost on a loaded machine (taken for the second
-# half of a double click), so the drag ends with a pause longer than a double click.
+# inside the slider's left end to 6 inside its right end; past an end it stops there.
 thumb_x() { # x value min max
   if [ "$4" -le "$3" ]; then echo $(($1 + 6)); else echo $(($1 + 6 + ($2 - $3) * 88 / ($4 - $3))); fi
 }
@@ -120,7 +118,7 @@ set_slider() { # x y from to min max (a "to" past max drags to the end)
   [ "$4" -gt "$6" ] && target=$(($1 + 130))
   xdotool mousemove "$(thumb_x "$1" "$3" "$5" "$6")" $(($2 + 10)) mousedown 1 \
     mousemove $(($(thumb_x "$1" "$3" "$5" "$6") + 3)) $(($2 + 10)) sleep 0.1 \
-    mousemove "$target" $(($2 + 10)) sleep 0.1 mouseup 1 sleep 0.6
+    mousemove "$target" $(($2 + 10)) sleep 0.1 mouseup 1 sleep 0.3
   settle "$1" "$2" 140 20
 }
 

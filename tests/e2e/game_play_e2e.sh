@@ -130,6 +130,7 @@ attempts=0
 while window_named "Вылазка" >/dev/null; do
   attempts=$((attempts + 1))
   [ "$attempts" -le 8 ] || fail "begging did not end within eight attempts"
+  sleep 0.5 # two quick presses on one button are a double click, which is no click
   dialog_click 52 308
   answer_box Information
   settle "$dx" "$dy" 346 339
@@ -174,6 +175,7 @@ client_click 300 400
 tab 3
 sheet_click 60 $((168 + 80 + 10))
 answer_box Information
+sleep 0.5 # not a double click on the label
 sheet_click 60 $((168 + 80 + 10))
 answer_box Warning
 
