@@ -10,7 +10,8 @@
 #   tab N                        shows tab N (0 "Ресурсы" .. 4 "Магазин"), waits until drawn
 #   sheet_click X Y / client_click X Y / dialog_click X Y    a click inside those areas
 #   set_slider X Y FROM TO MIN MAX       drags the thumb of a slider whose corner is at X Y
-#   answer_box TITLE             waits for a message box, answers it, waits until it closes
+#   answer_box TITLE [SHOT]      waits for a message box (shot into SHOT), answers it, waits
+#                                until it closes
 #   crop NAME X Y W H            an image of part of the screen, printed as its checksum
 #   status_crop money|day|hour|speed    a status-line label of the main window, as crop does
 #   speed_up / speed_down        the up-down on the status line
@@ -122,8 +123,12 @@ set_slider() { # x y from to min max (a "to" past max drags to the end)
   settle "$1" "$2" 140 20
 }
 
-answer_box() { # title
+answer_box() { # title [screenshot file]
   wait_for_window "$1"
+  if [ -n "${2:-}" ]; then
+    settle 0 0 1024 768
+    shot "$2"
+  fi
   xdotool windowactivate --sync "$(window_named "$1")" key Return
   window_gone "$1" || fail "the message box '$1' did not close"
 }

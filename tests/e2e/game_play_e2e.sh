@@ -93,7 +93,7 @@ search_bottles() {
   shot dialog_search.png
   dialog_click 52 $((8 + 24 + 12))
   dialog_click 52 156
-  answer_box Information
+  answer_box Information message_search.png
   window_gone "Доходный бизнес" || fail "the search dialog stayed after the search"
 }
 tab 2
@@ -126,6 +126,11 @@ dialog_click 24 $((8 + 32 + 12))
 dialog_click 24 $((136 + 32 + 12))
 settle "$dx" "$dy" 346 339
 shot dialog_beg.png
+# The begging dialog is modal: the main window's speed buttons do nothing meanwhile.
+speed=$(status_crop speed)
+speed_down
+sleep 1
+[ "$(status_crop speed)" = "$speed" ] || fail "the main window took input while the begging dialog was open"
 attempts=0
 while window_named "Вылазка" >/dev/null; do
   attempts=$((attempts + 1))
@@ -154,7 +159,7 @@ dialog_click 52 92
 window_gone "Сдаем бутылки" || fail "returning every bottle did not close the dialog"
 [ "$(status_crop money)" != "$money" ] || fail "returning bottles did not pay"
 city_action 3
-answer_box Warning
+answer_box Warning message_no_bottles.png
 
 # Training: the first level costs 300; the dialog stays open for the next level.
 money=$(status_crop money)
