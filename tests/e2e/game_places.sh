@@ -1,9 +1,10 @@
 # shellcheck shell=bash
 # Places on the game's windows and the player's actions on them, shared by the scripts that
-# play the real game. Source it after e2e_helpers.sh. Every window of the game has the same
+# play the real game. Source it after e2e_helpers.sh, with $program and $source_dir set (the
+# game reads its sound cues from the source folder). Every window of the game has the same
 # skinned frame, so a window's client area starts 6 pixels right of and 33 below its corner;
 # the main window's tab sheets start 18 and 35 further in.
-#   start_game LOG               the game started in the source folder ($source_dir)
+#   start_game LOG               the game started in the source folder
 #   name_drunkard NAME           types the name (Latin letters: xdotool drops Cyrillic ones
 #                                under load), sets main_title, waits for the main window
 #   locate_main / locate_dialog TITLE     set mx my / dx dy, the client area's corner
@@ -14,8 +15,9 @@
 #                                until it closes
 #   crop NAME X Y W H            an image of part of the screen, printed as its checksum
 #   status_crop money|day|hour|speed    a status-line label of the main window, as crop does
-#   speed_up / speed_down        the up-down on the status line
-#   buy COUNTER GOOD QUANTITY    buys on a counter; returns 1 when a warning refused it
+#   speed_up / speed_down        the up-down on the status line; fastest_speed checks 3 to 4
+#   settle X Y W H               waits until that part of the screen stops changing
+#   buy GOOD QUANTITY            buys at its counter; returns 1 when a warning refused it
 
 # The screen as it was when a check failed, beside the other screenshots.
 fail() {
@@ -27,6 +29,7 @@ fail() {
 game_frame_dx=6
 game_frame_dy=33
 
+# shellcheck disable=SC2154 # program and source_dir are the sourcing script's
 start_game() { # log
   local work=$PWD
   cd "$source_dir" || fail "cannot enter $source_dir"
@@ -105,7 +108,6 @@ fastest_speed() {
   speed_up
   for _ in $(seq 30); do [ "$(status_crop speed)" != "$before" ] && break; sleep 0.1; done
   [ "$(status_crop speed)" != "$before" ] || fail "the up-down did not change the speed line"
-  speed_up
 }
 speed_down() { client_click 479 399; }
 
