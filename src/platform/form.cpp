@@ -443,6 +443,12 @@ void Form::HandleMouseDown(gfx::Point window, gfx::Point screen, MouseButton but
     if (capture_) local = window - capture_->ClientToWindow({0, 0});
     if (!target->IsEnabled()) return;
     if (auto* w = dynamic_cast<WinControl*>(target); w && w != this && w->TabStop && w->CanFocus()) w->SetFocus();
+    // The window system pairs presses by time and distance alone (SDL within 32 pixels), so
+    // a quick press on a neighbouring control would otherwise lose its click.
+    if (button == MouseButton::Left) {
+        if (target != lastLeftPressed_) shift &= ~static_cast<unsigned>(ssDouble);
+        lastLeftPressed_ = target;
+    }
     const bool isDouble = (shift & ssDouble) != 0;
     clickArmed_ = button == MouseButton::Left && !isDouble;
     SetMouseCapture(target);

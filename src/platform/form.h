@@ -189,6 +189,9 @@ private:
     Control* capture_ = nullptr;
     Control* hover_ = nullptr;
     bool clickArmed_ = false;
+    // The control the last left press went to, only compared: a double click needs both
+    // presses on the same control.
+    const Control* lastLeftPressed_ = nullptr;
     bool nonClientPressed_ = false;
     bool pointerInNonClient_ = false;
     bool frameDirty_ = false;  // the non-client part alone needs repainting

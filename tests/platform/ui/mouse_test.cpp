@@ -81,6 +81,15 @@ TEST_F(MouseTest, DoubleClickComesAfterOneClick) {
                                              "inner:dblclick", "inner:up@5,5"}));
 }
 
+TEST_F(MouseTest, APressPairedWithOneOnAnotherControlIsAPlainClick) {
+    d.Click(form, At(15, 15));
+    d.MoveTo(form, At(35, 35));
+    log.clear();
+    d.MouseDown(form, At(35, 35), platform::MouseButton::Left, platform::ssDouble);
+    d.MouseUp(form, At(35, 35));
+    EXPECT_EQ(log, (std::vector<std::string>{"inner:down@5,5", "inner:up@5,5", "inner:click"}));
+}
+
 TEST_F(MouseTest, DisabledParentDisablesItsChildren) {
     panel->SetEnabled(false);
     EXPECT_FALSE(inner->IsEnabled());

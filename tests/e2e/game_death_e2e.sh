@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# A game left alone at speed 4 under Xvfb and openbox: nothing is drunk, so the drunkenness
+# drained each day reaches 0 at the fifth day turn and the drunkard dies of sobriety; closing
+# that message ends the program successfully. Screenshots are kept in the work dir.
+# Usage: game_death_e2e.sh <burdomir> <source dir> <work dir>
+set -euo pipefail
+program=$1
+source_dir=$2
+source "$(dirname "$0")/e2e_helpers.sh"
+source "$e2e_dir/game_places.sh"
+e2e_begin "$3"
+start_virtual_display
+start_window_manager
+
+start_game program.log
+name_drunkard Petya
+fastest_speed
+tab 1
+stage_place=($((mx + 18 + 176)) $((my + 35 + 232)) 200 22)
+stage=$(crop stage "${stage_place[@]}")
+day=$(status_crop day)
+shot death_start.png
+
+# Five game days of 12 seconds each; a loaded machine may stretch them. Until the ending
+# comes, the day turns are counted on the day line and the stage name is watched.
+days=0
+for _ in $(seq 1500); do
+  window_named Information >/dev/null && break
+  now=$(status_crop day)
+  [ "$now" != "$day" ] && days=$((days + 1)) && day=$now
+  if [ "$(crop stage "${stage_place[@]}")" != "$stage" ]; then
+    window_named Information >/dev/null && break # the box came over the label meanwhile
+    fail "the stage changed in a game where nothing was drunk"
+  fi
+  sleep 0.1
+done
+window_named Information >/dev/null || fail "no ending came within the time five game days take at speed 4"
+sleep 0.5
+shot death_message.png
+# The death is found in the tick of the day turn itself, which has just rewritten the day.
+[ "$(status_crop day)" != "$day" ] && days=$((days + 1))
+# A death, not the victory: it came on the fifth day turn with the stage name never changed
+# (a victory needs at least 23 and six stage names), and the drunkenness bar is empty while
+# the liver's, never touched, is as full as at the start.
+[ "$days" -eq 5 ] || fail "the ending came after $days day turns, not 5"
+expect_pixel_not death_message.png $((mx + 18 + 27)) $((my + 35 + 60)) "$(pixel death_start.png $((mx + 18 + 27)) $((my + 35 + 60)))" \
+  "the drunkenness bar at the end"
+expect_pixel death_message.png $((mx + 18 + 27)) $((my + 35 + 188)) "$(pixel death_start.png $((mx + 18 + 27)) $((my + 35 + 188)))" \
+  "the liver bar at the end"
+answer_box Information
+expect_program_end "the program did not end after the death message" program.log
+echo "e2e: the drunkard died of sobriety; screenshots in $PWD"
