@@ -32,9 +32,15 @@ struct GallerySection {
     SectionBuilder Build;
 };
 
-// The sections in the order the gallery shows them. A new family of controls adds its own file under
-// sections/ and one entry here.
-[[nodiscard]] const std::vector<GallerySection>& GallerySections();
+// One page of the gallery: its tab caption and the sections it shows one below the other.
+struct GalleryPage {
+    std::string Title;
+    std::vector<GallerySection> Sections;
+};
+
+// The pages in the order the gallery shows them, a few sections each so that every page fits a small
+// screen. A new family of controls adds its own file under sections/ and one entry here.
+[[nodiscard]] const std::vector<GalleryPage>& GalleryPages();
 
 // Binds a control to the column's skin (or leaves it with the built-in look).
 template <typename T>

@@ -3,19 +3,31 @@
 
 namespace gallery {
 
-const std::vector<GallerySection>& GallerySections() {
-    static const std::vector<GallerySection> sections{
-        {"Кнопки", BuildButtonSection},
-        {"Флажки и переключатели", BuildCheckRadioSection},
-        {"Ползунки", BuildTrackBarSection},
-        {"Счётчики", BuildUpDownSection},
-        {"Поля ввода", BuildEditSection},
-        {"Рамки групп", BuildGroupBoxSection},
-        {"Надписи и ссылка", BuildLabelSection},
-        {"Вкладки", BuildPageControlSection},
-        {"Меню", BuildMenuSection},
+const std::vector<GalleryPage>& GalleryPages() {
+    static const std::vector<GalleryPage> pages{
+        {"Кнопки и флажки",
+         {
+             {"Кнопки", BuildButtonSection},
+             {"Флажки и переключатели", BuildCheckRadioSection},
+         }},
+        {"Ползунки и поля",
+         {
+             {"Ползунки", BuildTrackBarSection},
+             {"Счётчики", BuildUpDownSection},
+             {"Поля ввода", BuildEditSection},
+         }},
+        {"Рамки и надписи",
+         {
+             {"Рамки групп", BuildGroupBoxSection},
+             {"Надписи и ссылка", BuildLabelSection},
+         }},
+        {"Вкладки и меню",
+         {
+             {"Вкладки", BuildPageControlSection},
+             {"Меню", BuildMenuSection},
+         }},
     };
-    return sections;
+    return pages;
 }
 
 }  // namespace gallery

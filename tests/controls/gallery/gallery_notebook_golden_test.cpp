@@ -15,6 +15,11 @@ protected:
     void SetUp() override {
         window = &driver.App().CreateForm<GalleryWindow>();
         window->Show();
+        auto& pages = window->Pages();
+        const int last = pages.PageCount() - 1;
+        driver.Click(*window, pages.ClientToWindow(pages.TabRect(last).top_left() + gfx::Point{8, 8}));
+        ASSERT_EQ(pages.ActivePageIndex(), last);
+        ASSERT_EQ(pages.ActivePage(), window->Notebook().Parent()) << "the notebook is on the last page";
     }
     // The notebook as the window shows it.
     gfx::Bitmap Shot() {
