@@ -35,6 +35,17 @@ run 5 "$game" --frobnicate
 [[ "$err" == *"Usage: burdomir"* ]] || fail "an unknown option did not print the usage"
 [ -z "$out" ] || fail "an unknown option wrote to stdout: $out"
 
+# --seed takes one number that fits the generator; anything else is refused like an unknown option.
+for bad in "" 12x -1 4294967296; do
+  run 5 "$game" --seed ${bad:+"$bad"}
+  [ "$status" -eq 2 ] || fail "--seed '$bad' ended with status $status, not 2"
+  [[ "$err" == "burdomir: --seed needs a number from 0 to 4294967295"* ]] || fail "--seed '$bad' printed: $err"
+done
+# A good seed is taken: the program goes on to look for its display.
+DISPLAY= run 5 "$game" --seed 4294967295
+[ "$status" -eq 1 ] || fail "--seed with a good number ended with status $status, not 1 (no display)"
+[[ "$err" == "burdomir: no display"* ]] || fail "--seed with a good number printed: $err"
+
 # Without a display both refuse at once with one line, whatever SDL could fall back to.
 # The line and the status are checked with the leak check on; the time without it, as
 # LeakSanitizer's scan at exit is slow on a busy machine, and as the quickest of three
