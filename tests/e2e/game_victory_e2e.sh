@@ -99,7 +99,7 @@ drink() { # moonshine
   set_slider $((dx + 8)) $((dy + 200)) 0 "$1" 0 "$moonshine"
   dialog_click 196 212
   window_gone "Выпить" || fail "the drink dialog stayed after drinking"
-  moonshine=$(($moonshine - $1))
+  moonshine=$((moonshine - $1))
 }
 heal() {
   open_dialog "Лечить" 284 188
