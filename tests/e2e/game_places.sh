@@ -4,12 +4,14 @@
 # game reads its sound cues from the source folder). Every window of the game has the same
 # skinned frame, so a window's client area starts 6 pixels right of and 33 below its corner;
 # the main window's tab sheets start 18 and 35 further in.
-#   start_game LOG               the game started in the source folder
+#   start_game LOG [ARG...]      the game started in the source folder, with those options
 #   name_drunkard NAME           types the name (Latin letters: xdotool drops Cyrillic ones
 #                                under load), sets main_title, waits for the main window
 #   locate_main / locate_dialog TITLE     set mx my / dx dy, the client area's corner
 #   tab N                        shows tab N (0 "Ресурсы" .. 4 "Магазин"), waits until drawn
 #   sheet_click X Y / client_click X Y / dialog_click X Y    a click inside those areas
+#   open_dialog TITLE X Y        opens a dialog by a click on the sheet, waits until drawn
+#   city_action ROW              on tab "Город": 0 search, 1 begging, 2 training, 3 return
 #   set_slider X Y FROM TO MIN MAX       drags the thumb of a slider whose corner is at X Y
 #   answer_box TITLE [SHOT]      waits for a message box (shot into SHOT), answers it, waits
 #                                until it closes
@@ -30,10 +32,10 @@ game_frame_dx=6
 game_frame_dy=33
 
 # shellcheck disable=SC2154 # program and source_dir are the sourcing script's
-start_game() { # log
+start_game() { # log [argument...]
   local work=$PWD
   cd "$source_dir" || fail "cannot enter $source_dir"
-  start_program "$work/$1" "$program"
+  start_program "$work/$1" "$program" "${@:2}"
   cd "$work" || fail "cannot return to $work"
 }
 
@@ -73,6 +75,18 @@ locate_dialog() { # title
 client_click() { click_at $((mx + $1)) $((my + $2)); }
 sheet_click() { click_at $((mx + 18 + $1)) $((my + 35 + $2)); }
 dialog_click() { click_at $((dx + $1)) $((dy + $2)); }
+
+# Opens a dialog from a control of the main window and checks it came and was drawn.
+open_dialog() { # title x y on the sheet
+  sheet_click "$2" "$3"
+  locate_dialog "$1"
+  settle "$dx" "$dy" 200 100
+}
+
+# Tab "Город": the action labels sit in the group "Действия" at (8, 168).
+city_action() { # row 0..3
+  sheet_click $((8 + 8 + 20)) $((168 + 32 + 24 * $1 + 8))
+}
 
 name_drunkard() { # name
   wait_for_window Burdomir

@@ -42,13 +42,6 @@ fastest_speed
 tab 0
 shot main_resources_bought.png
 
-# Opens a dialog from a control of the main window and checks it came and was drawn.
-open_dialog() { # title x y on the sheet
-  sheet_click "$2" "$3"
-  locate_dialog "$1"
-  settle "$dx" "$dy" 200 100
-}
-
 # Drinking the two vodkas raises drunkenness and lowers the liver.
 tab 1
 drunk=$(gauge_crop drunkenness) liver=$(gauge_crop liver)
@@ -82,10 +75,6 @@ settle $((mx + 18)) $((my + 35)) 300 200
 [ "$(gauge_crop liver)" != "$liver" ] || fail "healing did not change the liver"
 shot main_after_consuming.png
 
-# Tab "Город": the action labels sit in the group "Действия" at (8, 168).
-city_action() { # row 0..3
-  sheet_click $((8 + 8 + 20)) $((168 + 32 + 24 * $1 + 8))
-}
 
 # The bottle search, once a day: a place, "Вперед!", and the count in an information box.
 search_bottles() {
