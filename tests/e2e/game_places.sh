@@ -18,6 +18,8 @@
 #   crop NAME X Y W H            an image of part of the screen, printed as its checksum
 #   status_crop money|day|hour|speed    a status-line label of the main window, as crop does
 #   speed_up / speed_down        the up-down on the status line; fastest_speed checks 3 to 4
+#   stage_crop                   the stage name on tab "Тушка", as crop does
+#   watch_until_ending POLLS ON_DAY ON_STAGE   day turns and stage changes until the ending
 #   settle X Y W H               waits until that part of the screen stops changing
 #   buy GOOD QUANTITY            buys at its counter; returns 1 when a warning refused it
 
@@ -114,6 +116,42 @@ status_crop() { # which
     speed) crop speed $((mx + 368)) $((my + 376)) 100 25 ;;
   esac
 }
+# The stage name on tab "Тушка", cut out to watch it change.
+stage_crop() { crop stage $((mx + 18 + 176)) $((my + 35 + 232)) 200 22; }
+
+# Watches the day line and the stage name (tab "Тушка" shown) until a message box ends the
+# game, at most polls tenths of a second: after each day turn seen, "on_day_turn N" runs
+# (N counts them); after each change of the stage name, "on_stage_change" runs. A day turn
+# seen during on_day_turn is handled at once. Sets days to the day turns seen, the ending's
+# own included (the ending comes in the tick of the day turn, which rewrites the day first).
+watch_until_ending() { # polls on_day_turn on_stage_change
+  local day stage now
+  day=$(status_crop day)
+  stage=$(stage_crop)
+  days=0
+  for _ in $(seq "$1"); do
+    window_named Information >/dev/null && break
+    now=$(status_crop day)
+    if [ "$now" != "$day" ]; then
+      days=$((days + 1))
+      day=$now
+      "$2" "$days"
+      continue
+    fi
+    now=$(stage_crop)
+    if [ "$now" != "$stage" ]; then
+      window_named Information >/dev/null && break # the box came over the label meanwhile
+      stage=$now
+      "$3"
+    fi
+    sleep 0.1
+  done
+  window_named Information >/dev/null || fail "no ending came after $days day turns"
+  sleep 0.5
+  [ "$(status_crop day)" != "$day" ] && days=$((days + 1))
+  return 0
+}
+
 speed_up() { client_click 479 383; }
 # Speed 4, from the 3 the game starts with: the speed line must change.
 fastest_speed() {

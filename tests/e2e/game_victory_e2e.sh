@@ -144,42 +144,23 @@ name_drunkard Misha
 play_round 0
 fastest_speed
 tab 1
-stage_place=($((mx + 18 + 176)) $((my + 35 + 232)) 200 22)
-stage=$(crop stage "${stage_place[@]}")
-day=$(status_crop day)
 shot victory_start.png
 
 # How long each round took, for a run that failed: a day is 12 seconds at speed 4.
 rm -f rounds.log
-days=0
+round_after_day_turn() { # day
+  [ "$1" -lt "${#plan[@]}" ] || return 0
+  local started=$SECONDS
+  play_round "$1"
+  echo "day $1: round of '${plan[$1]}' in $((SECONDS - started)) s" >>rounds.log
+}
 stages=0
-for _ in $(seq 6000); do
-  window_named Information >/dev/null && break
-  now=$(status_crop day)
-  if [ "$now" != "$day" ]; then
-    days=$((days + 1))
-    day=$now
-    if [ "$days" -lt "${#plan[@]}" ]; then
-      started=$SECONDS
-      play_round "$days"
-      echo "day $days: round of '${plan[$days]}' in $((SECONDS - started)) s" >>rounds.log
-    fi
-    continue # a day turn during the round is seen at once
-  fi
-  now=$(crop stage "${stage_place[@]}")
-  if [ "$now" != "$stage" ]; then
-    window_named Information >/dev/null && break # the box came over the label meanwhile
-    stages=$((stages + 1))
-    stage=$now
-    shot "victory_stage$stages.png"
-  fi
-  sleep 0.1
-done
-window_named Information >/dev/null || fail "no ending came after $days day turns"
-sleep 0.5
+next_stage() {
+  stages=$((stages + 1))
+  shot "victory_stage$stages.png"
+}
+watch_until_ending 6000 round_after_day_turn next_stage
 shot victory_message.png
-# The ending is found in the tick of the day turn itself, which has just rewritten the day.
-[ "$(status_crop day)" != "$day" ] && days=$((days + 1))
 # The victory, not a death: it came on the 23rd day turn after five changes of the stage
 # name (a death of sobriety comes on the 5th day turn with none).
 [ "$stages" -eq 5 ] || fail "the stage name changed $stages times, not 5, before the ending"
