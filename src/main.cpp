@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+#include "gfx/font_cache.h"
 #include "platform/application.h"
 #include "platform/sdl/sdl_backend.h"
 #include "ui/program.h"
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
+        const std::jthread fonts = gfx::FontCache::WarmUp();
         platform::Application app(std::make_unique<platform::SdlBackend>());
         ui::Program program = seed ? ui::Program(app, [pinned = *seed] { return pinned; }) : ui::Program(app);
         program.Run();

@@ -7,6 +7,16 @@ FontCache& FontCache::Instance() {
     return cache;
 }
 
+std::jthread FontCache::WarmUp() {
+    return std::jthread([] {
+        try {
+            (void)Instance();
+        } catch (const FontError&) {
+            // Instance() on the UI thread tries again and raises the same error there.
+        }
+    });
+}
+
 FontCache::FontCache() = default;
 
 FontFace& FontCache::Face(const Font& font) {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <tuple>
 
 #include "gfx/font.h"
@@ -15,12 +16,19 @@ namespace gfx {
 
 // Every face the program has used, by logical name, height and weight/slant, so that
 // fontconfig is asked once per font and FreeType opens each size once. One cache serves
-// the process; it lives until exit and is used from the UI thread only.
+// the process; it lives until exit and, once built, is used from the UI thread only.
 class FontCache {
 public:
     // The process's cache, created on first use; throws FontError when FreeType or
     // fontconfig cannot start.
     [[nodiscard]] static FontCache& Instance();
+
+    // Builds the cache on a thread of its own, which the returned thread joins when it goes.
+    // fontconfig reads and parses its configuration (some forty files) before the first text
+    // can be measured; a program overlaps that with its own start, such as connecting to the
+    // display. The first Instance() on the UI thread waits for the build. A failure is left
+    // to that call, which raises it where the program reports errors.
+    [[nodiscard]] static std::jthread WarmUp();
 
     FontCache(const FontCache&) = delete;
     FontCache& operator=(const FontCache&) = delete;
