@@ -35,6 +35,7 @@ void Application::SetTitle(std::string title) {
 
 void Application::Run() {
     terminated_ = false;
+    backend_->AwaitDisplay();
     if (Form* main = MainForm()) Guarded([&] { main->Show(); });
     RunLoopUntil([] { return false; });
 }

@@ -22,6 +22,10 @@ class Backend {
 public:
     virtual ~Backend() = default;
 
+    // Waits until windows can be shown, for a backend that connects to its display while
+    // the program builds them; throws when no display can be opened. Run calls it first, so
+    // that such a failure ends the program rather than being shown in a window.
+    virtual void AwaitDisplay() {}
     // The current time on the clock timers run by.
     [[nodiscard]] virtual std::int64_t NowMs() = 0;
     // Waits until input arrives or the deadline passes and hands what arrived to app.

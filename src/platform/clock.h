@@ -5,9 +5,13 @@
 
 namespace platform {
 
-// The time sources the game seeds its random generator from.
+// The time sources the game seeds its random generator from, and the steady millisecond
+// tick the real window system and its audio keep their time in.
 class Clock {
 public:
+    // Milliseconds of the system's steady clock: never set back, counted from boot.
+    [[nodiscard]] static std::uint64_t TickMs();
+
     // The low 32 bits of the high-resolution performance counter, or of the millisecond
     // tick count where that counter cannot be read.
     [[nodiscard]] static std::uint32_t SeedValue();

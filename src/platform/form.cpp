@@ -130,6 +130,7 @@ void Form::Show() {
     Frame().Showing(!shownOnce_);
     if (!shownOnce_) {
         shownOnce_ = true;
+        SetBounds(Left(), Top(), Width(), Height());
         if (Position == FormPosition::DesktopCenter) CenterOnWorkArea();
         if (Position == FormPosition::ScreenCenter) {
             const gfx::Rect screen = app_.GetBackend().ScreenRect();

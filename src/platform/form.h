@@ -61,7 +61,11 @@ public:
     FormPosition Position = FormPosition::Designed;
 
     // Shows the window and activates it; on a visible window only brings it to the front.
+    // The first showing brings the window within its size limits again, since a frame's
+    // maximum may come from the window system, which has the window from then on.
     void Show();
+    // Whether the window has been shown: the window system has had it since.
+    [[nodiscard]] bool ShownOnce() const { return shownOnce_; }
     void Hide();
     // Shows the window and runs a nested loop until it closes or ModalResult is set;
     // the program's other windows take no input meanwhile. Returns ModalResult.

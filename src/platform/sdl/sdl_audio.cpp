@@ -2,6 +2,10 @@
 
 #include <SDL.h>
 
+#include <utility>
+
+#include "platform/clock.h"
+
 namespace platform {
 namespace {
 
@@ -39,7 +43,7 @@ std::int64_t DurationMs(const WavSound& sound) {
     return static_cast<std::int64_t>(sound.samples.size()) * 1000 / bytesPerSecond;
 }
 
-std::int64_t Now() { return static_cast<std::int64_t>(SDL_GetTicks64()); }
+std::int64_t Now() { return static_cast<std::int64_t>(Clock::TickMs()); }
 
 // Beyond the sound's own length: the device's buffer still has to play out.
 constexpr std::int64_t kDrainMarginMs = 250;
@@ -48,12 +52,18 @@ constexpr std::int64_t kRecheckMs = 100;
 
 }  // namespace
 
-SdlAudio::SdlAudio() {
+SdlAudio::SdlAudio(std::function<void()> awaitSdl) : awaitSdl_(std::move(awaitSdl)) {}
+
+bool SdlAudio::Start() const {
+    if (tried_) return initialised_;
+    tried_ = true;
+    if (awaitSdl_) awaitSdl_();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
         initialised_ = true;
     } else {
         deviceError_ = SDL_GetError();
     }
+    return initialised_;
 }
 
 SdlAudio::~SdlAudio() {
@@ -68,7 +78,7 @@ void SdlAudio::Open(const std::string& path) {
 }
 
 void SdlAudio::Play() {
-    if (!open_ || !initialised_ || !EnsureDevice(sound_)) return;
+    if (!open_ || !Start() || !EnsureDevice(sound_)) return;
     SDL_ClearQueuedAudio(device_);
     if (SDL_QueueAudio(device_, sound_.samples.data(), static_cast<Uint32>(sound_.samples.size())) != 0) return;
     SDL_PauseAudioDevice(device_, 0);

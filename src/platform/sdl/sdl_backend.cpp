@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/application.h"
+#include "platform/clock.h"
 #include "platform/form.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_keys.h"
@@ -83,13 +84,18 @@ SdlBackend::SdlBackend() {
     // driver that draws nowhere (offscreen, dummy) and the program runs unseen for ever;
     // SDL_VIDEODRIVER in the environment still names any driver, as this hint yields to it.
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) throw NoDisplayError(NoDisplayReason());
-    // Audio starts on its own so that a machine without sound still runs the program.
-    audio_ = std::make_unique<SdlAudio>();
-    SDL_StartTextInput();
+    // Audio starts at its first sound, on the thread that plays it, after SDL's start: a
+    // machine without sound still runs the program, and nothing else touches SDL meanwhile.
+    audio_ = std::make_unique<SdlAudio>([this] { AwaitDisplay(); });
+    // The start thread makes the only SDL calls until AwaitDisplay() has joined it.
+    starting_ = std::thread([this] {
+        if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
+            startError_ = std::make_exception_ptr(NoDisplayError(NoDisplayReason()));
+    });
 }
 
 SdlBackend::~SdlBackend() {
+    if (starting_.joinable()) starting_.join();
     for (auto& [form, native] : windows_)
         if (native.window) SDL_DestroyWindow(native.window);
     for (SDL_Cursor* c : cursors_)
@@ -98,9 +104,19 @@ SdlBackend::~SdlBackend() {
     SDL_Quit();
 }
 
-std::int64_t SdlBackend::NowMs() { return static_cast<std::int64_t>(SDL_GetTicks64()); }
+void SdlBackend::AwaitDisplay() {
+    if (starting_.joinable()) starting_.join();
+    if (startError_) std::rethrow_exception(startError_);
+    if (started_) return;
+    started_ = true;
+    if (!title_.empty()) SDL_SetHint(SDL_HINT_APP_NAME, title_.c_str());
+    SDL_StartTextInput();
+}
+
+std::int64_t SdlBackend::NowMs() { return static_cast<std::int64_t>(Clock::TickMs()); }
 
 bool SdlBackend::WaitEvents(Application& app, std::optional<std::int64_t> deadline) {
+    AwaitDisplay();
     if (const std::optional<std::int64_t> release = audio_->ReleaseDue())
         deadline = deadline ? std::min(*deadline, *release) : *release;
     SDL_Event event;
@@ -118,23 +134,29 @@ bool SdlBackend::WaitEvents(Application& app, std::optional<std::int64_t> deadli
 }
 
 void SdlBackend::PollEvents(Application& app) {
+    AwaitDisplay();
     SDL_Event event;
     while (SDL_PollEvent(&event)) Dispatch(app, event);
 }
 
 gfx::Rect SdlBackend::WorkArea() {
+    AwaitDisplay();
     SDL_Rect r;
     if (SDL_GetDisplayUsableBounds(0, &r) != 0) return ScreenRect();
     return ToRect(r);
 }
 
 gfx::Rect SdlBackend::ScreenRect() {
+    AwaitDisplay();
     SDL_Rect r;
     if (SDL_GetDisplayBounds(0, &r) != 0) return {0, 0, 1024, 768};
     return ToRect(r);
 }
 
-void SdlBackend::SetTitle(const std::string& title) { SDL_SetHint(SDL_HINT_APP_NAME, title.c_str()); }
+void SdlBackend::SetTitle(const std::string& title) {
+    title_ = title;
+    if (started_) SDL_SetHint(SDL_HINT_APP_NAME, title_.c_str());
+}
 
 SdlBackend::Native* SdlBackend::Find(const Form& form) {
     const auto it = windows_.find(&form);
@@ -179,6 +201,7 @@ void SdlBackend::ShowWindow(Form& form, bool visible) {
         if (native->window) SDL_HideWindow(native->window);
         return;
     }
+    AwaitDisplay();
     SDL_Window* window = Realise(form, *native);
     SDL_ShowWindow(window);
     // A window manager may place a new window elsewhere (openbox reports the first
@@ -260,6 +283,7 @@ void SdlBackend::Present(Form& form, const gfx::Bitmap& backbuffer, const gfx::R
 
 void SdlBackend::SetCursor(Cursor cursor) {
     if (cursor == cursor_) return;
+    AwaitDisplay();
     cursor_ = cursor;
     const auto index = static_cast<std::size_t>(cursor);
     if (index >= cursors_.size()) return;
@@ -267,9 +291,15 @@ void SdlBackend::SetCursor(Cursor cursor) {
     if (cursors_[index]) SDL_SetCursor(cursors_[index]);
 }
 
-void SdlBackend::CapturePointer(Form& /*form*/, bool capture) { SDL_CaptureMouse(capture ? SDL_TRUE : SDL_FALSE); }
+void SdlBackend::CapturePointer(Form& /*form*/, bool capture) {
+    AwaitDisplay();
+    SDL_CaptureMouse(capture ? SDL_TRUE : SDL_FALSE);
+}
 
-gfx::Point SdlBackend::PointerPosition() { return GlobalPointer(); }
+gfx::Point SdlBackend::PointerPosition() {
+    AwaitDisplay();
+    return GlobalPointer();
+}
 
 Audio* SdlBackend::GetAudio() { return audio_.get(); }
 

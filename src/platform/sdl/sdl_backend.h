@@ -1,11 +1,13 @@
 #pragma once
 
 #include <array>
+#include <exception>
 #include <map>
 #include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 #include "platform/backend.h"
 #include "platform/sdl/sdl_clipboard.h"
@@ -29,15 +31,23 @@ public:
 // and size loops (the frame's hit test decides, the pointer is captured and the window
 // placed with SDL), work areas from the display's usable bounds, cursors, text input, and
 // audio started apart from video so that a machine without sound still runs.
+//
+// SDL's start (loading the X libraries, connecting to the server, opening its input method)
+// takes about as long as a program's windows take to build, and neither needs the other: it
+// runs on a thread of its own from construction, and every call that needs SDL first waits
+// for it to end. Calls that only record the state of a window not yet shown do not wait, so
+// a program builds its windows while SDL starts.
 class SdlBackend : public Backend {
 public:
-    // Starts SDL's video on X11 (or on the driver SDL_VIDEODRIVER names); throws
-    // NoDisplayError when no display can be opened.
+    // Starts SDL's video on X11 (or on the driver SDL_VIDEODRIVER names). When no display
+    // can be opened, the first call that needs SDL throws NoDisplayError.
     SdlBackend();
     ~SdlBackend() override;
     SdlBackend(const SdlBackend&) = delete;
     SdlBackend& operator=(const SdlBackend&) = delete;
 
+    // Waits for SDL's start, then finishes it on this thread (once); rethrows its failure.
+    void AwaitDisplay() override;
     std::int64_t NowMs() override;
     bool WaitEvents(Application& app, std::optional<std::int64_t> deadline) override;
     void PollEvents(Application& app) override;
@@ -58,7 +68,10 @@ public:
     void CapturePointer(Form& form, bool capture) override;
     gfx::Point PointerPosition() override;
     Audio* GetAudio() override;
-    Clipboard& GetClipboard() override { return clipboard_; }
+    Clipboard& GetClipboard() override {
+        AwaitDisplay();
+        return clipboard_;
+    }
 
 private:
     // One form's native window, made at its first showing, when the form's style is known.
@@ -78,6 +91,10 @@ private:
     void Dispatch(Application& app, const SDL_Event& event);
     void DispatchWindowEvent(Application& app, Form& form, const SDL_Event& event);
 
+    std::thread starting_;
+    std::exception_ptr startError_;
+    bool started_ = false;
+    std::string title_;
     std::map<const Form*, Native> windows_;
     std::array<SDL_Cursor*, 10> cursors_{};
     Cursor cursor_ = Cursor::Default;

@@ -51,9 +51,13 @@ gfx::Rect TspSkinForm::MaximizedBounds() const {
 
 platform::SizeLimits TspSkinForm::Limits() const {
     if (!SupportNCArea) return Fallback().Limits();
-    gfx::Size max = MaximizedBounds().size();
-    if (MaxWidth > 0) max.width = std::min(max.width, MaxWidth);
-    if (MaxHeight > 0) max.height = std::min(max.height, MaxHeight);
+    // The work area is the window system's to tell, and it has the window from its first
+    // showing (which applies the limits again); before that only the properties cap the
+    // size, so that windows are built while the window system is still starting.
+    gfx::Size max = form_.ShownOnce() ? MaximizedBounds().size() : gfx::Size{};
+    const auto capped = [](int current, int cap) { return current > 0 ? std::min(current, cap) : cap; };
+    if (MaxWidth > 0) max.width = capped(max.width, MaxWidth);
+    if (MaxHeight > 0) max.height = capped(max.height, MaxHeight);
     return {MinimumSize(), max};
 }
 

@@ -38,6 +38,21 @@ TEST_F(SdlAudioTest, PlaysAndCutsOnTheDummyDevice) {
     EXPECT_FALSE(audio.IsOpen());
 }
 
+// The backend starts SDL on a thread of its own while the program builds its windows, so
+// the audio makes no SDL call before the backend's wait, and waits only once.
+TEST_F(SdlAudioTest, StartsAtTheFirstNeedAfterTheBackendsWait) {
+    const EnvGuard driver("SDL_AUDIODRIVER", "dummy");
+    int waits = 0;
+    SdlAudio audio([&waits] { ++waits; });
+    audio.Open(cue);
+    EXPECT_EQ(waits, 0) << "opening a file needs no SDL";
+    audio.Play();
+    EXPECT_EQ(waits, 1);
+    EXPECT_TRUE(audio.HasDevice()) << audio.DeviceError();
+    audio.Play();
+    EXPECT_EQ(waits, 1);
+}
+
 // An open device runs a thread of SDL's even when silent; it goes once the sound has ended
 // (the cue is 0.1 s long), or at once when the sound is cut, and comes back for the next.
 TEST_F(SdlAudioTest, TheDeviceIsLetGoOnceTheSoundHasEnded) {

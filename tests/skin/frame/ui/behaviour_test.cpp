@@ -213,6 +213,7 @@ TEST_F(FrameBehaviourTest, RightClickOnTheCaptionOpensTheSystemMenuThere) {
 
 TEST_F(FrameBehaviourTest, SizeLimitsComeFromTheSkinTheWorkAreaAndTheProperties) {
     skin::TspSkinForm& frame = Window(300, 200);
+    frame.Window().Show();
     EXPECT_EQ(frame.Limits().max, (gfx::Size{1024, 738}));
     frame.MaxWidth = 500;
     frame.MinHeight = 120;
@@ -220,6 +221,20 @@ TEST_F(FrameBehaviourTest, SizeLimitsComeFromTheSkinTheWorkAreaAndTheProperties)
     EXPECT_EQ(frame.Limits().min, (gfx::Size{200, 120}));
     frame.Window().SetBounds(0, 0, 900, 50);
     EXPECT_EQ(frame.Window().BoundsRect().size(), (gfx::Size{500, 120}));
+}
+
+// A window not yet shown is not yet the window system's, which tells the work area: only the
+// skin and the properties limit it, and its first showing brings it within the work area.
+TEST_F(FrameBehaviourTest, TheWorkAreaLimitsAWindowFromItsFirstShowing) {
+    skin::TspSkinForm& frame = Window(300, 200);
+    frame.MaxHeight = 600;
+    frame.Window().SetBounds(0, 0, 1500, 900);
+    EXPECT_EQ(frame.Window().BoundsRect().size(), (gfx::Size{1500, 600}));
+    frame.Window().SetBounds(0, 0, 1500, 10);
+    EXPECT_EQ(frame.Window().BoundsRect().size(), (gfx::Size{1500, 39})) << "the skin's minimum holds at once";
+    frame.Window().SetBounds(0, 0, 1500, 900);
+    frame.Window().Show();
+    EXPECT_EQ(frame.Window().BoundsRect().size(), (gfx::Size{1024, 600}));
 }
 
 TEST_F(FrameBehaviourTest, ActivationRepaintsTheFrameWithoutTouchingTheClient) {
