@@ -7,15 +7,19 @@ namespace controls {
 void TspPngImage::LoadFromStream(std::span<const std::uint8_t> stream) {
     gfx::PngFormat format;
     gfx::Bitmap pixels = gfx::ReadPng(stream, format);
-    gfx::Bitmap disabled = DisabledPicture(pixels, format);
     stream_.assign(stream.begin(), stream.end());
     pixels_ = std::move(pixels);
-    disabled_ = std::move(disabled);
+    disabled_.reset();
     format_ = format;
 }
 
+const gfx::Bitmap& TspPngImage::DisabledPixels() const {
+    if (!disabled_) disabled_ = DisabledPicture(pixels_, format_);
+    return *disabled_;
+}
+
 void TspPngImage::Draw(gfx::Painter& painter, const gfx::Rect& dest, bool enabled) const {
-    const gfx::Bitmap& picture = enabled ? pixels_ : disabled_;
+    const gfx::Bitmap& picture = enabled ? pixels_ : DisabledPixels();
     if (picture.empty() || dest.empty()) return;
     if (picture.size() == dest.size()) {
         painter.BlendCopy(picture, picture.rect(), dest.top_left());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -13,7 +14,7 @@ namespace controls {
 
 // One decoded PNG picture with its alpha, as an image list keeps it: the stream it came
 // from (so saving gives back exactly what was loaded), the pixels, and the faded copy a
-// disabled control draws, made once at load.
+// disabled control draws, made once when first drawn (most pictures never are).
 class TspPngImage {
 public:
     // Decodes a PNG stream. Throws gfx::ImageError on damaged data and then stays as it was.
@@ -27,7 +28,7 @@ public:
     // The decoded pixels, straight alpha.
     [[nodiscard]] const gfx::Bitmap& Pixels() const { return pixels_; }
     // The half-transparent copy drawn for a disabled control.
-    [[nodiscard]] const gfx::Bitmap& DisabledPixels() const { return disabled_; }
+    [[nodiscard]] const gfx::Bitmap& DisabledPixels() const;
     // How the stream stored its colours and transparency.
     [[nodiscard]] const gfx::PngFormat& Format() const { return format_; }
 
@@ -39,7 +40,7 @@ public:
 private:
     std::vector<std::uint8_t> stream_;
     gfx::Bitmap pixels_;
-    gfx::Bitmap disabled_;
+    mutable std::optional<gfx::Bitmap> disabled_;
     gfx::PngFormat format_;
 };
 
