@@ -201,7 +201,9 @@ class LaunchTest(Workspace):
         display = self.start_display()
 
         # As a desktop launcher does: the Exec arguments, run in the Path folder.
+        # No session bus beside our Xvfb: SDL is not to have D-Bus launch one (see e2e_helpers.sh).
         env = dict(os.environ, DISPLAY=display, SDL_AUDIODRIVER="dummy")
+        env.setdefault("DBUS_SESSION_BUS_ADDRESS", "disabled:")
         env["LSAN_OPTIONS"] = "detect_leaks=0"
         log = open(os.path.join(self.work, "program.log"), "w")
         self.addCleanup(log.close)

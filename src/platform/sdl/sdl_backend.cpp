@@ -91,6 +91,8 @@ SdlBackend::SdlBackend() {
     starting_ = std::thread([this] {
         if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
             startError_ = std::make_exception_ptr(NoDisplayError(NoDisplayReason()));
+        // SDL frees a thread's own data (its error text) only for threads it made itself.
+        SDL_TLSCleanup();
     });
 }
 
