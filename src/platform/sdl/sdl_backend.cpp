@@ -107,12 +107,14 @@ SdlBackend::~SdlBackend() {
 }
 
 void SdlBackend::AwaitDisplay() {
-    if (starting_.joinable()) starting_.join();
+    if (starting_.joinable()) {
+        starting_.join();
+        if (!startError_) {
+            if (!title_.empty()) SDL_SetHint(SDL_HINT_APP_NAME, title_.c_str());
+            SDL_StartTextInput();
+        }
+    }
     if (startError_) std::rethrow_exception(startError_);
-    if (started_) return;
-    started_ = true;
-    if (!title_.empty()) SDL_SetHint(SDL_HINT_APP_NAME, title_.c_str());
-    SDL_StartTextInput();
 }
 
 std::int64_t SdlBackend::NowMs() { return static_cast<std::int64_t>(Clock::TickMs()); }
@@ -157,7 +159,7 @@ gfx::Rect SdlBackend::ScreenRect() {
 
 void SdlBackend::SetTitle(const std::string& title) {
     title_ = title;
-    if (started_) SDL_SetHint(SDL_HINT_APP_NAME, title_.c_str());
+    if (!starting_.joinable()) SDL_SetHint(SDL_HINT_APP_NAME, title_.c_str());
 }
 
 SdlBackend::Native* SdlBackend::Find(const Form& form) {

@@ -91,9 +91,10 @@ private:
     void Dispatch(Application& app, const SDL_Event& event);
     void DispatchWindowEvent(Application& app, Form& form, const SDL_Event& event);
 
+    // SDL's start; joinable until AwaitDisplay has joined it and finished the start here.
     std::thread starting_;
     std::exception_ptr startError_;
-    bool started_ = false;
+    // The application title, given to SDL once it has started.
     std::string title_;
     std::map<const Form*, Native> windows_;
     std::array<SDL_Cursor*, 10> cursors_{};
