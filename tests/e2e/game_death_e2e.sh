@@ -8,9 +8,7 @@ program=$1
 source_dir=$2
 source "$(dirname "$0")/e2e_helpers.sh"
 source "$e2e_dir/game_places.sh"
-e2e_begin "$3"
-start_virtual_display
-start_window_manager
+begin_game_e2e "$3"
 
 start_game program.log
 name_drunkard Petya

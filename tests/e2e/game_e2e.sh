@@ -12,9 +12,7 @@ source_dir=$4
 budget_mode=$6
 source "$(dirname "$0")/e2e_helpers.sh"
 source "$e2e_dir/game_places.sh"
-e2e_begin "$5"
-start_virtual_display
-start_window_manager
+begin_game_e2e "$5"
 
 # Start time: the bare window and the game, each timed fifteen times in turns, medians kept. The
 # timer starts the program (from the data folder, as a player's launcher does) and stops at

@@ -4,6 +4,7 @@
 # game reads its sound cues from the source folder). Every window of the game has the same
 # skinned frame, so a window's client area starts 6 pixels right of and 33 below its corner;
 # the main window's tab sheets start 18 and 35 further in.
+#   begin_game_e2e WORK          e2e_begin WORK, then a display of our own and openbox on it
 #   start_game LOG [ARG...]      the game started in the source folder, with those options
 #   name_drunkard NAME           types the name (Latin letters: xdotool drops Cyrillic ones
 #                                under load), sets main_title, waits for the main window
@@ -32,6 +33,12 @@ fail() {
 
 game_frame_dx=6
 game_frame_dy=33
+
+begin_game_e2e() { # work dir
+  e2e_begin "$1"
+  start_virtual_display
+  start_window_manager
+}
 
 # shellcheck disable=SC2154 # program and source_dir are the sourcing script's
 start_game() { # log [argument...]

@@ -12,9 +12,7 @@ program=$1
 source_dir=$2
 source "$(dirname "$0")/e2e_helpers.sh"
 source "$e2e_dir/game_places.sh"
-e2e_begin "$3"
-start_virtual_display
-start_window_manager
+begin_game_e2e "$3"
 
 # With this seed the first draw after a re-seed is the highest and Dunka's gift is 10.
 seed=1298181734
