@@ -24,17 +24,21 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr auto kGiveUp = std::chrono::seconds(10);
 
+// The atoms of the EWMH title, asked for once: each ask is a round trip to the server.
+struct TitleAtoms {
+    Atom netName;
+    Atom utf8;
+};
+
 // The window's title as the program set it: the EWMH name in UTF-8, else the ICCCM one.
-std::string TitleOf(Display* display, Window window) {
-    const Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
-    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+std::string TitleOf(Display* display, const TitleAtoms& atoms, Window window) {
     Atom type = None;
     int format = 0;
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
     std::string title;
-    if (XGetWindowProperty(display, window, netName, 0, 1024, False, utf8, &type, &format, &count, &after, &data) ==
-            Success &&
+    if (XGetWindowProperty(display, window, atoms.netName, 0, 1024, False, atoms.utf8, &type, &format, &count, &after,
+                           &data) == Success &&
         data) {
         title.assign(reinterpret_cast<char*>(data), count);
         XFree(data);
@@ -77,6 +81,7 @@ int main(int argc, char** argv) {
     // Windows vanish under us as programs end; their errors are expected, not fatal.
     XSetErrorHandler(IgnoreErrors);
     const Window root = DefaultRootWindow(display);
+    const TitleAtoms atoms{XInternAtom(display, "_NET_WM_NAME", False), XInternAtom(display, "UTF8_STRING", False)};
     XSelectInput(display, root, SubstructureNotifyMask);
     XSync(display, False);
 
@@ -107,7 +112,7 @@ int main(int argc, char** argv) {
         } else if (event.type == PropertyNotify) {
             window = event.xproperty.window;
         }
-        if (window != None && IsMapped(display, window) && TitleOf(display, window) == wanted) {
+        if (window != None && IsMapped(display, window) && TitleOf(display, atoms, window) == wanted) {
             const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - started);
             std::printf("%lld\n", static_cast<long long>(ms.count()));
             EndChild(child);
