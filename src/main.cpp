@@ -57,8 +57,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        const std::jthread fonts = gfx::FontCache::WarmUp();
+        // The display's start is the longest strand of the start-up, so its thread goes first:
+        // with two cores, a thread started later waits for one while the others run.
         platform::Application app(std::make_unique<platform::SdlBackend>());
+        const std::jthread fonts = gfx::FontCache::WarmUp();
         ui::Program program = seed ? ui::Program(app, [pinned = *seed] { return pinned; }) : ui::Program(app);
         program.Run();
     } catch (const std::exception& e) {

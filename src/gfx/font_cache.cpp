@@ -26,15 +26,25 @@ FontFace& FontCache::Face(const Font& font) {
     if (found == faces_.end()) {
         const bool bold = style & fsBold;
         const bool italic = style & fsItalic;
-        auto face =
-            std::make_unique<FontFace>(library_, resolver_.Resolve(font.Name, bold, italic), font.Height, bold, italic);
+        auto face = std::make_unique<FontFace>(library_, File(font.Name, style), font.Height, bold, italic);
         found = faces_.emplace(Key{font.Name, font.Height, style}, std::move(face)).first;
     }
     return *found->second;
 }
 
-std::string FontCache::Family(std::string_view logicalName) const {
-    return resolver_.Resolve(logicalName, false, false).family;
+std::string FontCache::Family(std::string_view logicalName) { return File(logicalName, 0).family; }
+
+const FontFile& FontCache::File(std::string_view logicalName, int style) {
+    auto [found, added] = files_.try_emplace({std::string(logicalName), style});
+    if (added) {
+        try {
+            found->second = resolver_.Resolve(logicalName, style & fsBold, style & fsItalic);
+        } catch (...) {
+            files_.erase(found);
+            throw;
+        }
+    }
+    return found->second;
 }
 
 }  // namespace gfx

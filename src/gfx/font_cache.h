@@ -6,6 +6,7 @@
 #include <string_view>
 #include <thread>
 #include <tuple>
+#include <utility>
 
 #include "gfx/font.h"
 #include "gfx/font_face.h"
@@ -15,7 +16,7 @@
 namespace gfx {
 
 // Every face the program has used, by logical name, height and weight/slant, so that
-// fontconfig is asked once per font and FreeType opens each size once. One cache serves
+// fontconfig is asked once per name and style and FreeType opens each size once. One cache serves
 // the process; it lives until exit and, once built, is used from the UI thread only.
 class FontCache {
 public:
@@ -36,10 +37,15 @@ public:
     // The face that draws font (colour, underline and strike-out do not matter here).
     [[nodiscard]] FontFace& Face(const Font& font);
     // The family a logical name resolves to in its regular style.
-    [[nodiscard]] std::string Family(std::string_view logicalName) const;
+    [[nodiscard]] std::string Family(std::string_view logicalName);
 
 private:
     FontCache();
+
+    // The file fontconfig chose for a logical name and style (fsBold, fsItalic). Every
+    // height shares it: a match costs fontconfig a pass over every installed face, and the
+    // windows ask for one name at several heights.
+    const FontFile& File(std::string_view logicalName, int style);
 
     struct Key {
         std::string name;
@@ -62,6 +68,7 @@ private:
 
     FontLibrary library_;
     FontResolver resolver_;
+    std::map<std::pair<std::string, int>, FontFile> files_;
     // Declared after the library so that faces are closed before it.
     std::map<Key, std::unique_ptr<FontFace>, KeyLess> faces_;
 };
