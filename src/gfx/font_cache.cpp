@@ -35,16 +35,10 @@ FontFace& FontCache::Face(const Font& font) {
 std::string FontCache::Family(std::string_view logicalName) { return File(logicalName, 0).family; }
 
 const FontFile& FontCache::File(std::string_view logicalName, int style) {
-    auto [found, added] = files_.try_emplace({std::string(logicalName), style});
-    if (added) {
-        try {
-            found->second = resolver_.Resolve(logicalName, style & fsBold, style & fsItalic);
-        } catch (...) {
-            files_.erase(found);
-            throw;
-        }
-    }
-    return found->second;
+    std::pair<std::string, int> key{logicalName, style};
+    if (const auto found = files_.find(key); found != files_.end()) return found->second;
+    FontFile file = resolver_.Resolve(logicalName, style & fsBold, style & fsItalic);
+    return files_.emplace(std::move(key), std::move(file)).first->second;
 }
 
 }  // namespace gfx

@@ -16,8 +16,8 @@
 namespace gfx {
 
 // Every face the program has used, by logical name, height and weight/slant, so that
-// fontconfig is asked once per name and style and FreeType opens each size once. One cache serves
-// the process; it lives until exit and, once built, is used from the UI thread only.
+// fontconfig is asked once per name and style and FreeType opens each size once. One cache
+// serves the process; it lives until exit and, once built, is used from the UI thread only.
 class FontCache {
 public:
     // The process's cache, created on first use; throws FontError when FreeType or
